@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Lomvex and starts it under Wine. Any
+# arguments are passed to the program (a file to open, "/P", "/E", ...).
+# Without a display it runs on a virtual one and, after a few seconds,
+# writes a screenshot of the screen to build/screenshot.png.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+install_packages
+ensure_japanese_locale
+had_display="${DISPLAY:-}"
+ensure_display
+setup_wine_env
+start_wine_services
+cmake -S "$ROOT" -B "$BUILD/win32" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" \
+  -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$BUILD/win32" -j "$JOBS" --target lomvex
+
+if [ -n "$had_display" ]; then
+  exec wine "$BUILD/win32/lomvex.exe" "$@"
+fi
+wine "$BUILD/win32/lomvex.exe" "$@" &
+program=$!
+sleep "${SCREENSHOT_DELAY:-5}"
+import -window root "$BUILD/screenshot.png"
+echo "Screenshot: $BUILD/screenshot.png (the program runs on virtual display $DISPLAY)"
+wait "$program"

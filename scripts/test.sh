@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds both trees, runs every test (native unit
+# tests, short fuzz runs, Wine tests, end-to-end tests) and ends with CTest's
+# summary. Exits non-zero on any failure.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+install_packages
+ensure_japanese_locale
+ensure_display
+setup_wine_env
+configure_and_build
+"$ROOT/scripts/fuzz.sh"
+
+status=0
+echo "== Native tests =="
+ctest --test-dir "$BUILD/native" --output-on-failure -j "$JOBS" || status=1
+echo "== Wine tests =="
+start_wine_services
+ctest --test-dir "$BUILD/win32" --output-on-failure --timeout 300 || status=1
+exit $status

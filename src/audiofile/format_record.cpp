@@ -1,0 +1,29 @@
+// Format record storage and field decoding.
+#include "audiofile/format_record.h"
+
+#include "audiofile/byte_source.h"
+
+namespace lomvex {
+
+uint8_t* VectorFormatBlock::Acquire(size_t size) {
+    bytes_.assign(size, 0);
+    return Data();
+}
+
+FormatFields ReadFormatFields(const uint8_t* record) {
+    FormatFields f;
+    f.tag = U16Le(record + kFmtTag);
+    f.channels = U16Le(record + kFmtChannels);
+    f.samplesPerSec = U32Le(record + kFmtSamplesPerSec);
+    f.avgBytesPerSec = U32Le(record + kFmtAvgBytesPerSec);
+    f.blockAlign = U16Le(record + kFmtBlockAlign);
+    f.bitsPerSample = U16Le(record + kFmtBitsPerSample);
+    return f;
+}
+
+bool IsPlayablePcm(const FormatFields& f) {
+    return f.channels > 0 && f.samplesPerSec > 0 && f.blockAlign > 0 &&
+           (f.bitsPerSample == 8 || f.bitsPerSample == 16);
+}
+
+}  // namespace lomvex

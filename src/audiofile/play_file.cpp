@@ -1,0 +1,202 @@
+// The file reader: kind by content, format record, device check, data.
+#include "audiofile/play_file.h"
+
+#include "audiofile/header_result.h"
+#include "audiofile/mpeg_header.h"
+#include "audiofile/ogg_header.h"
+#include "audiofile/reader_texts.h"
+#include "engine/messages.h"
+#include "resources/ids.h"
+
+namespace lomvex {
+namespace {
+
+constexpr unsigned kResultBadDeviceId = 2;
+constexpr unsigned kResultAllocated = 4;
+constexpr unsigned kResultNoMemory = 7;
+constexpr unsigned kResultBadFormat = 32;
+// The oldest shells check only PCM and single-channel formats.
+constexpr unsigned kOldestCheckingShell = 0x030B;
+// A "fmt " chunk is kept in a block whose size is a 16-bit count.
+constexpr uint32_t kLargestFormatChunk = 0xFFFF;
+
+void ShowDeviceOpenMessage(unsigned result) {
+    switch (result) {
+        case kResultBadDeviceId:
+            ShowUserMessage(IDS_CANT_OPEN_WAVEOUT, ja::kBadDeviceId);
+            break;
+        case kResultAllocated:
+            ShowUserMessage(IDS_CANT_OPEN_WAVEOUT, ja::kOutputAllocated);
+            break;
+        case kResultNoMemory:
+            ShowUserMessage(IDS_NO_MEMORY, ja::kDeviceNoMemory);
+            break;
+        case kResultBadFormat:
+            ShowUserMessage(IDS_NO_SUPPORT_FORMAT, ja::kNoPlayDriver);
+            break;
+        default:
+            ShowUserMessage(IDS_CANT_OPEN_WAVEOUT, ja::kCantOpenOutput);
+            break;
+    }
+}
+
+// Steps of one open; every failing step has shown its message already.
+class Opener {
+   public:
+    Opener(PlayFileHost& host, FormatBlock& block, OpenedPlayFile& opened)
+        : host_(host), block_(block), opened_(opened) {}
+
+    bool Run(const std::string& path) {
+        if (path.empty()) return Fail(IDS_FILE_NAME_MISSING, ja::kFileNameMissing);
+        if (path.size() > kMaxPathLength) return Fail(IDS_PATH_TOO_LONG, ja::kPathTooLong);
+        opened_.file = host_.OpenFile(path);
+        if (!opened_.file) return Fail(IDS_CANT_OPEN_FILE, ja::kCantOpenFile);
+        RiffFile& file = *opened_.file;
+        opened_.dataSize = opened_.remaining = 0;
+        uint32_t formType = 0;
+        bool riff = file.DescendRiff(formType);
+        bool described = !riff                      ? DescribeUnwrapped(file)
+                         : formType == FourCc("WAVE") ? DescribeWave(file)
+                                                      : DescribeWrappedMpeg(file);
+        if (!described) return Close();
+        const uint8_t* record = block_.Data();
+        if (!AcceptsPcmShape(record)) return Fail(IDS_NO_SUPPORT_FORMAT, ja::kNoPlayDriver);
+        host_.ShowFormat(record, block_.Size());
+        if (!CheckDevice()) return Close();
+        return riff ? FindWaveData(file) : UseWholeFile(file);
+    }
+
+   private:
+    bool Fail(int id, const char* japanese) {
+        ShowUserMessage(id, japanese);
+        return Close();
+    }
+
+    bool Close() {
+        block_.Release();
+        opened_.Close();
+        opened_.dataSize = opened_.remaining = 0;
+        return false;
+    }
+
+    // Not RIFF: raw MPEG audio, else Ogg; the data is the whole file.
+    bool DescribeUnwrapped(RiffFile& file) {
+        opened_.dataSize = opened_.remaining = file.Length();
+        file.Seek(0);
+        int mpeg = ParseMpegHeader(file, block_, opened_.dataSize, nullptr);
+        if (mpeg == kHeaderNoMemory) return false;
+        if (mpeg == kHeaderParsed) return Kind(FileKind::Mp3);
+        int ogg = ParseOggHeader(file, block_, 0, nullptr);
+        if (ogg == kHeaderNoMemory) return false;
+        if (ogg == kHeaderParsed) return Kind(FileKind::Ogg);
+        ShowUserMessage(IDS_NOT_WAVE_FILE, ja::kNotRiffFile);
+        return false;
+    }
+
+    bool DescribeWave(RiffFile& file) {
+        uint32_t size = 0;
+        if (!file.DescendChunk(FourCc("fmt "), size)) {
+            ShowUserMessage(IDS_FILE_DESTROYED, ja::kFileDestroyed);
+            return false;
+        }
+        // Shorter than the PCM fields, or longer than its block can count:
+        // refused rather than read past either end.
+        if (size < kPcmFormatSize || size > kLargestFormatChunk) {
+            ShowUserMessage(IDS_CANT_READ_FMT, ja::kCantReadFmt);
+            return false;
+        }
+        uint8_t* record = block_.Acquire(size);
+        if (record == nullptr) return false;
+        if (file.Read(record, size) != size) {
+            ShowUserMessage(IDS_CANT_READ_FMT, ja::kCantReadFmt);
+            return false;
+        }
+        file.Ascend();
+        return Kind(FileKind::Wav);
+    }
+
+    // Another RIFF form: MPEG frames in the "data" chunk.
+    bool DescribeWrappedMpeg(RiffFile& file) {
+        uint32_t size = 0;
+        if (!file.DescendChunk(FourCc("data"), size)) {
+            ShowUserMessage(IDS_NO_DATA, ja::kRiffNoData);
+            return false;
+        }
+        opened_.dataSize = opened_.remaining = size;
+        int mpeg = ParseMpegHeader(file, block_, size, nullptr);
+        if (mpeg == kHeaderNoMemory) return false;
+        if (mpeg != kHeaderParsed) {
+            ShowUserMessage(IDS_NOT_WAVE_FILE, ja::kNotWaveFile);
+            return false;
+        }
+        file.Ascend();
+        file.Ascend();
+        file.Seek(0);
+        uint32_t formType = 0;
+        file.DescendRiff(formType);
+        return Kind(FileKind::Rmp);
+    }
+
+    bool Kind(FileKind kind) {
+        opened_.kind = kind;
+        return true;
+    }
+
+    // PCM the pipeline and displays cannot take is refused before it plays
+    // as noise; other tags are decoded to 16-bit PCM later.
+    bool AcceptsPcmShape(const uint8_t* record) {
+        FormatFields fields = ReadFormatFields(record);
+        return fields.tag != kTagPcm || IsPlayablePcm(fields);
+    }
+
+    bool CheckDevice() {
+        uint8_t* record = block_.Data();
+        FormatFields fields = ReadFormatFields(record);
+        // A 48 kHz MP3 is checked as 44.1 kHz and then played at 48 kHz.
+        bool mp3At48k = fields.tag == kTagMpegLayer3 && fields.samplesPerSec == 48000;
+        if (mp3At48k) PutU32Le(record + kFmtSamplesPerSec, 44100);
+        bool checked = host_.WindowsVersion() > kOldestCheckingShell || fields.tag == kTagPcm ||
+                       fields.channels == 1;
+        unsigned result = checked ? host_.QueryOutputFormat(record, block_.Size()) : 0;
+        if (mp3At48k) PutU32Le(record + kFmtSamplesPerSec, 48000);
+        if (result == 0) return true;
+        host_.ShowLength(opened_.dataSize);
+        ShowDeviceOpenMessage(result);
+        return false;
+    }
+
+    bool FindWaveData(RiffFile& file) {
+        uint32_t size = 0;
+        if (!file.DescendChunk(FourCc("data"), size)) {
+            return Fail(IDS_NO_DATA, ja::kWaveNoData);
+        }
+        opened_.dataSize = opened_.remaining = size;
+        return CheckLength();
+    }
+
+    bool UseWholeFile(RiffFile& file) {
+        opened_.dataSize = opened_.remaining = file.Length();
+        file.Seek(0);
+        return CheckLength();
+    }
+
+    bool CheckLength() {
+        host_.ShowLength(opened_.dataSize);
+        if (opened_.dataSize == 0) return Fail(IDS_DATA_EMPTY, ja::kDataEmpty);
+        return true;
+    }
+
+    PlayFileHost& host_;
+    FormatBlock& block_;
+    OpenedPlayFile& opened_;
+};
+
+}  // namespace
+
+bool OpenPlayFile(const std::string& path, PlayFileHost& host, FormatBlock& block,
+                  OpenedPlayFile& opened) {
+    opened.Close();
+    return Opener(host, block, opened).Run(path);
+}
+
+}  // namespace lomvex

@@ -1,0 +1,24 @@
+// The Japanese texts of the file reader's messages (Shift-JIS bytes).
+#pragma once
+
+namespace lomvex::ja {
+
+extern const char kFileNameMissing[];
+extern const char kCantOpenFile[];
+extern const char kNotRiffFile[];
+extern const char kNotWaveFile[];
+extern const char kRiffNoData[];
+extern const char kWaveNoData[];
+extern const char kFileDestroyed[];
+extern const char kCantReadFmt[];
+extern const char kNoMemory[];
+extern const char kMemoryLockFailed[];
+extern const char kDataEmpty[];
+extern const char kBadDeviceId[];
+extern const char kOutputAllocated[];
+extern const char kDeviceNoMemory[];
+extern const char kNoPlayDriver[];
+extern const char kCantOpenOutput[];
+extern const char kPathTooLong[];
+
+}  // namespace lomvex::ja

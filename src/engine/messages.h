@@ -1,0 +1,56 @@
+// Message reporting: every message box of the program goes through here.
+//
+// The portable core decides what a box says (text, caption, icon, owner);
+// a MessageSink shows it. The program's sink calls MessageBoxA and loads the
+// English texts from the resource string table; tests install a sink that
+// records the boxes instead of showing them.
+#pragma once
+
+#include <string>
+
+namespace lomvex {
+
+enum class BoxIcon { None, Exclamation };
+enum class BoxOwner { MainWindow, None };
+
+struct MessageBoxRequest {
+    std::string text;
+    std::string caption;  // empty: the system's default caption
+    BoxIcon icon = BoxIcon::None;
+    BoxOwner owner = BoxOwner::MainWindow;
+};
+
+class MessageSink {
+   public:
+    virtual ~MessageSink() = default;
+    // The English message with the given string-table id ("" when none).
+    virtual std::string LoadText(int id) = 0;
+    virtual void Show(const MessageBoxRequest& box) = 0;
+    // Ends the process with the given exit code; never returns normally.
+    [[noreturn]] virtual void Exit(int code) = 0;
+};
+
+// Installs the sink that shows every later box; returns the previous one.
+MessageSink* SetMessageSink(MessageSink* sink);
+// The one switch between English and Japanese texts, fixed at start-up.
+void SetJapaneseMessages(bool japanese);
+bool JapaneseMessages();
+
+// A device or file failure: owned by the main window, no caption,
+// exclamation icon. The text is string `id` (or `japanese` in Japanese
+// mode), formatted with the printf arguments that follow.
+void ShowUserMessage(int id, const char* japanese, ...);
+
+// A fixed text with an OK button and no icon, the same in both languages.
+void ShowDiagnostic(const std::string& text, const std::string& caption = std::string(),
+                    BoxOwner owner = BoxOwner::MainWindow);
+
+// Names a multimedia result code: for the results it knows, shows the name
+// with `label` as caption and returns 1; for any other result returns 0.
+int ShowMmError(unsigned result, const char* label);
+
+// A failure the program cannot go on from: shows the text (owned by the
+// main window, no icon) and ends the process with exit code 1.
+[[noreturn]] void ShowFatal(const std::string& text);
+
+}  // namespace lomvex

@@ -1,0 +1,29 @@
+// Process-wide state of the application shell that the other subsystems
+// read: the running Windows version, the text language, the layout units,
+// the settings and the file name buffers.
+#pragma once
+
+#include <string>
+
+#include "shell/layout_units.h"
+#include "shell/settings.h"
+
+namespace lomvex {
+
+// The new-style shell (3.95 and later) changes titles, looks and texts.
+constexpr unsigned kNewStyleShell = 0x035F;
+
+struct ShellState {
+    unsigned windowsVersion = 0;  // major × 256 + minor
+    bool japaneseMode = false;
+    LayoutUnits units;
+    Settings settings;
+    std::string currentPath;   // the file to play, at most 259 characters
+    std::string currentTitle;  // its last path component
+
+    bool NewStyleShell() const { return windowsVersion >= kNewStyleShell; }
+};
+
+extern ShellState shell;
+
+}  // namespace lomvex

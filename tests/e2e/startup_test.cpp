@@ -1,0 +1,66 @@
+// Start-up and exit of the real program: its window and the settings file
+// it reads at start and writes at exit.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "e2e_driver/driver.h"
+
+namespace lomvex::e2e {
+namespace {
+
+std::string IniKey(const std::string& ini, const char* key) {
+    char value[64];
+    GetPrivateProfileStringA("lomvex", key, "<missing>", value, sizeof value, ini.c_str());
+    return value;
+}
+
+// Starts the program with `profile` as its profile folder, checks its main
+// window and closes it; returns the settings file's path.
+std::string RunAndClose(const std::string& profile) {
+    LomvexProcess program;
+    EXPECT_TRUE(program.Start("", profile));
+    HWND window = program.MainWindow();
+    EXPECT_NE(window, nullptr);
+    char className[32];
+    GetClassNameA(window, className, sizeof className);
+    EXPECT_STREQ(className, "lomvex");
+    program.Close();
+    EXPECT_EQ(program.WaitForExit(), 0);
+    return profile + "\\lomvex.INI";
+}
+
+TEST(Startup, WithoutASettingsFileWritesEveryDefaultAtExit) {
+    std::string ini = RunAndClose(MakeTempFolder("defaults"));
+    const char* expected[][2] = {
+        {"levelwarning", "1"}, {"useclip", "0"},   {"eq0", "0"},       {"eq19", "0"},
+        {"smooth", "0"},       {"monochrome", "0"}, {"PeakHold", "1"},  {"deltatime", "4096"},
+        {"dialog3d", "1"},     {"display", "1"},   {"fftparam", "8"},  {"mado", "0"},
+        {"fftmode", "152"}};
+    for (auto& pair : expected) EXPECT_EQ(IniKey(ini, pair[0]), pair[1]) << pair[0];
+    // The record format is fitted to the input device, so it is only ever
+    // narrowed from the defaults.
+    EXPECT_TRUE(IniKey(ini, "bits") == "16" || IniKey(ini, "bits") == "8");
+    EXPECT_TRUE(IniKey(ini, "channel") == "2" || IniKey(ini, "channel") == "1");
+}
+
+TEST(Startup, OddValuesAreKeptOrFallBackAndAreWrittenBack) {
+    std::string profile = MakeTempFolder("odd");
+    std::string ini = profile + "\\lomvex.INI";
+    WritePrivateProfileStringA("lomvex", "eq3", "6", ini.c_str());
+    WritePrivateProfileStringA("lomvex", "smooth", "  1xyz", ini.c_str());
+    WritePrivateProfileStringA("lomvex", "fftmode", "0", ini.c_str());
+    WritePrivateProfileStringA("lomvex", "fftparam", "99", ini.c_str());
+    WritePrivateProfileStringA("lomvex", "deltatime", "1000", ini.c_str());
+    WritePrivateProfileStringA("lomvex", "display", "zero", ini.c_str());
+    RunAndClose(profile);
+    EXPECT_EQ(IniKey(ini, "eq3"), "6");
+    EXPECT_EQ(IniKey(ini, "smooth"), "1");
+    EXPECT_EQ(IniKey(ini, "fftmode"), "152");
+    EXPECT_EQ(IniKey(ini, "fftparam"), "8");
+    EXPECT_EQ(IniKey(ini, "deltatime"), "4096");
+    EXPECT_EQ(IniKey(ini, "display"), "0");
+}
+
+}  // namespace
+}  // namespace lomvex::e2e

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Makes the compressed test files with Debian's encoders: MP3 (constant and
+# variable bit rate, MPEG-2 and 2.5, with an ID3v2 tag) and Ogg Vorbis.
+# Usage: make_test_audio.sh OUTPUT_DIR
+set -euo pipefail
+out="$1"
+mkdir -p "$out"
+cd "$out"
+sox -n -r 44100 -c 2 -b 16 tone.wav synth 1 sine 440 sine 660 gain -6
+sox -n -r 22050 -c 1 -b 16 tone22.wav synth 1 sine 440 gain -6
+sox -n -r 8000 -c 1 -b 16 tone8.wav synth 1 sine 440 gain -6
+lame --quiet -b 128 --cbr -t tone.wav cbr128.mp3
+lame --quiet -V 4 tone.wav vbr.mp3
+lame --quiet -b 64 -m m tone22.wav mpeg2_22k.mp3
+lame --quiet -b 16 -m m tone8.wav mpeg25_8k.mp3
+lame --quiet -b 128 --cbr -t --id3v2-only --tt "Lomvex test" --pad-id3v2-size 300 tone.wav id3.mp3
+oggenc --quiet -b 128 -o tone.ogg tone.wav
+rm -f tone22.wav tone8.wav
+touch stamp
