@@ -1,0 +1,146 @@
+// Frame arrays, the shared pieces of both paths, and the block path.
+#include "dsp/frame_pipeline.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+#include "dsp/dsp_texts.h"
+#include "dsp/fft.h"
+#include "dsp/pipeline_common.h"
+#include "engine/messages.h"
+
+namespace lomvex {
+
+PipelineState pipelineState;
+
+namespace {
+
+constexpr int kMinExponent = 2;   // the smallest frame with a taper quarter
+constexpr int kMaxExponent = 16;  // the longest ramp the table holds is N/2
+
+std::unique_ptr<double[]> NewDoubles(int n) {
+    return std::unique_ptr<double[]>(new (std::nothrow) double[n]());
+}
+
+}  // namespace
+
+void FailNoMemory() {
+    ShowFatal(DspTextsFor(JapaneseMessages()).noMemory);
+}
+
+void PassThroughUnprocessed(FrameDisplay& display, const PipelineInputs& in, const uint8_t* source,
+                            uint8_t* out, uint32_t byteCount) {
+    display.DrawGraphText(in.frame.unitX, 17 * in.frame.unitY + 20,
+                          DspTextsFor(JapaneseMessages()).notPcm);
+    if (out != source) std::memmove(out, source, byteCount);
+}
+
+DisplayScratch AllocDisplayScratch(const PipelineInputs& in, int n, size_t minimum) {
+    size_t size = std::max<size_t>(8 * static_cast<size_t>(in.frame.deltatime), 512);
+    size = std::max({size, static_cast<size_t>(n), minimum});
+    DisplayScratch scratch;
+    scratch.bytes.reset(new (std::nothrow) uint8_t[size]());
+    if (!scratch.bytes) FailNoMemory();
+    scratch.size = size;
+    return scratch;
+}
+
+void ZeroDoubles(double* first, int count) {
+    if (count > 0) std::fill(first, first + count, 0.0);
+}
+
+void AllocFrameArrays(int fftparam, int& mado) {
+    PipelineState& state = pipelineState;
+    for (int p = 0; p < 2; ++p) {
+        state.re[p].reset();
+        state.im[p].reset();
+    }
+    state.m = std::min(std::max(fftparam, kMinExponent), kMaxExponent);
+    state.n = Pow2(state.m);
+
+    state.re[0] = NewDoubles(state.n);
+    state.im[0] = NewDoubles(state.n);
+    if (!state.re[0] || !state.im[0]) FailNoMemory();
+    state.re[1] = NewDoubles(state.n);
+    state.im[1] = NewDoubles(state.n);
+    if (!state.re[1] || !state.im[1]) {
+        ShowDiagnostic(DspTextsFor(JapaneseMessages()).noMemory);
+        mado = kWindowRect;
+    }
+}
+
+void StartPipelineRun() {
+    pipelineState.processedBuffers = 0;
+}
+
+int OutputLayoutCode(const PipelineInputs& in) {
+    const bool mix =
+        in.channelOperation == kChannelMonaural || in.channelOperation == kChannelMinusOne;
+    if (!in.playing && mix) return in.source.layoutCode & ~kLayoutStereo;
+    return in.source.layoutCode;
+}
+
+uint32_t ProcessBlockFrames(FrameDisplay& display, const PipelineInputs& in, const uint8_t* source,
+                            uint8_t* out, uint32_t byteCount) {
+    PipelineState& state = pipelineState;
+    if (byteCount == 0) return 0;
+    const int inLayout = in.source.layoutCode;
+    const int outLayout = OutputLayoutCode(in);
+    const uint32_t outBytes =
+        LayoutChannels(inLayout) > LayoutChannels(outLayout) ? byteCount / 2 : byteCount;
+    if (state.n == 0) {
+        std::memmove(out, source, byteCount);
+        return byteCount;
+    }
+    if (!IsProcessable(in.source)) {
+        PassThroughUnprocessed(display, in, source, out, byteCount);
+        return byteCount;
+    }
+
+    const int n = state.n;
+    DisplayScratch scratch =
+        AllocDisplayScratch(in, n, in.source.decoderStream ? byteCount / 2 : 0);
+
+    const uint64_t inFrameBytes = LayoutBytesPerFrame(inLayout);
+    const uint64_t outFrameBytes = LayoutBytesPerFrame(outLayout);
+    const uint64_t frames = byteCount / inFrameBytes;
+    const bool stereo = LayoutChannels(inLayout) == 2;
+    const bool waveform = in.frame.viewItem == kViewWaveform;
+    double* re = state.re[0].get();
+    double* im = state.im[0].get();
+
+    for (uint64_t pos = 0; pos * inFrameBytes < byteCount; pos += n) {
+        const int count = static_cast<int>(std::min<uint64_t>(n, frames - std::min(pos, frames)));
+        ReadPcmFrames(source + pos * inFrameBytes, inLayout, count, re, im);
+        ZeroDoubles(re + count, n - count);
+        ZeroDoubles(stereo ? im + count : im, stereo ? n - count : n);
+
+        if (waveform && (pos + n) * inFrameBytes >= byteCount) {
+            display.DrawFrameWave(n, scratch.bytes.get(), re, "wav");
+        }
+        Fft(re, im, state.m, kFftForward);
+        if (in.equalizer) {
+            ApplyEqualizer(*in.equalizer, in.source.sampleRate, in.channelOperation, re, im, n);
+        }
+        if (pos == 0 && !waveform) display.DrawSpectrum(n, scratch.bytes.get(), re, im);
+        Fft(re, im, state.m, kFftInverse);
+
+        // Only the frames that came from the input are written; the padding
+        // of a short last block is dropped.
+        WritePcmFrames(out + pos * outFrameBytes, outLayout, count, re, im);
+    }
+
+    if (state.processedBuffers != UINT32_MAX) ++state.processedBuffers;
+    return outBytes;
+}
+
+uint32_t ProcessFrames(FrameDisplay& display, const PipelineInputs& in, const uint8_t* source,
+                       uint8_t* out, uint32_t byteCount, uint32_t capacity) {
+    if (in.frame.mado == kWindowRect) {
+        return ProcessBlockFrames(display, in, source, out, byteCount);
+    }
+    return ProcessOverlapFrames(display, in, source, out, byteCount, capacity);
+}
+
+}  // namespace lomvex
