@@ -70,6 +70,9 @@ ASOUND
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Creating the Wine prefix (once)..."
     wineboot --init >/dev/null 2>&1 || true
+    # A crash prints its backtrace instead of waiting in a dialog.
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+      >/dev/null 2>&1 || true
     wineserver -w || true
   fi
 }

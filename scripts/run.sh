@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Lomvex and starts it under Wine. Any
-# arguments are passed to the program (a file to open, "/P", "/E", ...).
+# Installs what is missing, builds Lomvex and starts it under Wine with the
+# demo song, or with the arguments given (a file to open, "/P", "/E", ...).
 # Without a display it runs on a virtual one and, after a few seconds,
 # writes a screenshot of the screen to build/screenshot.png.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
@@ -13,7 +13,11 @@ setup_wine_env
 start_wine_services
 cmake -S "$ROOT" -B "$BUILD/win32" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" \
   -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$BUILD/win32" -j "$JOBS" --target lomvex
+cmake --build "$BUILD/win32" -j "$JOBS" --target lomvex lomvex_demo_song
+
+# Without arguments Lomvex opens the demo song: choose "L-R(minusOne)" and
+# press Play to hear its voice removed.
+[ $# -gt 0 ] || set -- "$(winepath -w "$BUILD/win32/demo_song.wav")"
 
 if [ -n "$had_display" ]; then
   exec wine "$BUILD/win32/lomvex.exe" "$@"

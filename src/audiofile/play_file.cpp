@@ -5,40 +5,17 @@
 #include "audiofile/mpeg_header.h"
 #include "audiofile/ogg_header.h"
 #include "audiofile/reader_texts.h"
+#include "engine/device_messages.h"
 #include "engine/messages.h"
 #include "resources/ids.h"
 
 namespace lomvex {
 namespace {
 
-constexpr unsigned kResultBadDeviceId = 2;
-constexpr unsigned kResultAllocated = 4;
-constexpr unsigned kResultNoMemory = 7;
-constexpr unsigned kResultBadFormat = 32;
 // The oldest shells check only PCM and single-channel formats.
 constexpr unsigned kOldestCheckingShell = 0x030B;
 // A "fmt " chunk is kept in a block whose size is a 16-bit count.
 constexpr uint32_t kLargestFormatChunk = 0xFFFF;
-
-void ShowDeviceOpenMessage(unsigned result) {
-    switch (result) {
-        case kResultBadDeviceId:
-            ShowUserMessage(IDS_CANT_OPEN_WAVEOUT, ja::kBadDeviceId);
-            break;
-        case kResultAllocated:
-            ShowUserMessage(IDS_CANT_OPEN_WAVEOUT, ja::kOutputAllocated);
-            break;
-        case kResultNoMemory:
-            ShowUserMessage(IDS_NO_MEMORY, ja::kDeviceNoMemory);
-            break;
-        case kResultBadFormat:
-            ShowUserMessage(IDS_NO_SUPPORT_FORMAT, ja::kNoPlayDriver);
-            break;
-        default:
-            ShowUserMessage(IDS_CANT_OPEN_WAVEOUT, ja::kCantOpenOutput);
-            break;
-    }
-}
 
 // Steps of one open; every failing step has shown its message already.
 class Opener {
@@ -161,7 +138,7 @@ class Opener {
         if (mp3At48k) PutU32Le(record + kFmtSamplesPerSec, 48000);
         if (result == 0) return true;
         host_.ShowLength(opened_.dataSize);
-        ShowDeviceOpenMessage(result);
+        ShowOutputOpenMessage(result, ja::kOutputAllocated);
         return false;
     }
 

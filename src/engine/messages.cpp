@@ -64,6 +64,8 @@ void ShowDiagnostic(const std::string& text, const std::string& caption, BoxOwne
     currentSink->Show({text, caption, BoxIcon::None, owner});
 }
 
+void ShowMessageBox(const MessageBoxRequest& box) { currentSink->Show(box); }
+
 int ShowMmError(unsigned result, const char* label) {
     for (const MmResultName& entry : kMmResultNames) {
         if (entry.result == result) {

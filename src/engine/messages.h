@@ -10,7 +10,7 @@
 
 namespace lomvex {
 
-enum class BoxIcon { None, Exclamation };
+enum class BoxIcon { None, Exclamation, Warning, Information };
 enum class BoxOwner { MainWindow, None };
 
 struct MessageBoxRequest {
@@ -48,6 +48,9 @@ void ShowDiagnostic(const std::string& text, const std::string& caption = std::s
 // Names a multimedia result code: for the results it knows, shows the name
 // with `label` as caption and returns 1; for any other result returns 0.
 int ShowMmError(unsigned result, const char* label);
+
+// Any other box, as the request describes it.
+void ShowMessageBox(const MessageBoxRequest& box);
 
 // A failure the program cannot go on from: shows the text (owned by the
 // main window, no icon) and ends the process with exit code 1.

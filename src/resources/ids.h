@@ -11,6 +11,8 @@
 #define IDS_DATA_LOCK_FAILED 3
 #define IDS_HEADER_ALLOC_FAILED 4
 #define IDS_PATH_TOO_LONG 5
+#define IDS_CANT_PROCESS_NOT_PCM 6
+#define IDS_SAVE_ONTO_SOURCE 7
 #define IDS_NO_MEMORY 16
 #define IDS_CANT_READ_FMT 17
 #define IDS_CANT_CREATE_DATA 18
@@ -52,5 +54,29 @@
 #define IDM_PLAY 508
 #define IDM_STOP 509
 #define IDM_PAUSE 510
+
+/* Controls of the main window's control panel. The subclassed ones run
+   from 508 (Play) to 555 without a gap, so a table indexed by id - 508
+   covers them all. */
+#define IDC_CHANNEL_NOTHING 511
+#define IDC_CHANNEL_BALANCE 512
+#define IDC_CHANNEL_MONAURAL 513
+#define IDC_CHANNEL_MINUS_ONE 514
+#define IDC_BALANCE 515
+#define IDC_DROP_TARGET 516
+#define IDC_BAR_FIRST 517 /* bar j is IDC_BAR_FIRST + j, j = 0 .. 19 */
+#define IDC_BAR_LAST 536
+#define IDC_RESET 537
+#define IDC_FIELD_FIRST 538 /* row i, column c is IDC_FIELD_FIRST + 3i + c */
+#define IDC_FIELD_LAST 546
+#define IDC_SOPRANO 547
+#define IDC_MEZZOSOPRANO 548
+#define IDC_ALTO_TENOR 549
+#define IDC_BARITONE 550
+#define IDC_BASS 551
+#define IDC_OCTAVE_CUT 552
+#define IDC_HIGH_BOOST 553
+#define IDC_LOW_BOOST 554
+#define IDC_SUBSONIC 555
 
 #endif

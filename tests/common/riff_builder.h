@@ -18,7 +18,9 @@ inline void AppendU32(Bytes& out, uint32_t v) {
     AppendU16(out, static_cast<uint16_t>(v));
     AppendU16(out, static_cast<uint16_t>(v >> 16));
 }
-inline void AppendId(Bytes& out, const char* id) { out.insert(out.end(), id, id + 4); }
+inline void AppendId(Bytes& out, const char* id) {
+    for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(id[i]));
+}
 
 // A chunk with its id, a stated size (the real one unless given) and a pad
 // byte after odd-sized data.

@@ -1,6 +1,9 @@
 // The end-to-end driver: process start, window search, message boxes.
 #include "e2e_driver/driver.h"
 
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 namespace lomvex::e2e {
@@ -9,8 +12,12 @@ namespace {
 struct WindowSearch {
     DWORD processId;
     const char* className;
+    const char* title;  // null: any title
     HWND found;
+    bool messageBoxOnly = false;  // skip file dialogs
 };
+
+HWND FileNameField(HWND dialog);
 
 BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
     auto* search = reinterpret_cast<WindowSearch*>(parameter);
@@ -18,24 +25,61 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
     GetWindowThreadProcessId(window, &owner);
     char className[64];
     GetClassNameA(window, className, sizeof className);
+    char title[256] = "";
+    if (search->title) GetWindowTextA(window, title, sizeof title);
+    // A dialog that has a modal box of its own open is disabled: the box,
+    // enabled, is the one to answer.
     if (owner == search->processId && lstrcmpA(className, search->className) == 0 &&
-        IsWindowVisible(window)) {
+        IsWindowVisible(window) && IsWindowEnabled(window) &&
+        (!search->title || lstrcmpA(title, search->title) == 0) &&
+        !(search->messageBoxOnly && FileNameField(window) != nullptr)) {
         search->found = window;
         return FALSE;
     }
     return TRUE;
 }
 
-HWND WaitForWindow(DWORD processId, const char* className, DWORD milliseconds) {
+HWND WaitForWindow(DWORD processId, const char* className, DWORD milliseconds,
+                   const char* title = nullptr, bool messageBoxOnly = false) {
     DWORD start = GetTickCount();
     do {
-        WindowSearch search = {processId, className, nullptr};
+        WindowSearch search = {processId, className, title, nullptr, messageBoxOnly};
         EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
         if (search.found) return search.found;
         Sleep(50);
     } while (GetTickCount() - start < milliseconds);
     return nullptr;
 }
+
+// The file name field of a file dialog: a combo box or an edit field.
+HWND FileNameField(HWND dialog) {
+    for (int id : {0x47C, 0x480}) {
+        HWND field = GetDlgItem(dialog, id);
+        if (field && IsWindowVisible(field)) return field;
+    }
+    return nullptr;
+}
+
+BOOL CALLBACK CollectStatic(HWND child, LPARAM parameter) {
+    char className[16];
+    GetClassNameA(child, className, sizeof className);
+    if (lstrcmpiA(className, "Static") == 0) reinterpret_cast<std::vector<HWND>*>(parameter)->push_back(child);
+    return TRUE;
+}
+
+// A message box's text: its longest static text (the icon is a static too).
+std::string LongestStaticText(HWND box) {
+    std::vector<HWND> statics;
+    EnumChildWindows(box, CollectStatic, reinterpret_cast<LPARAM>(&statics));
+    std::string longest;
+    for (HWND control : statics) {
+        std::string text = WindowText(control);
+        if (text.size() > longest.size()) longest = text;
+    }
+    return longest;
+}
+
+}  // namespace
 
 std::string WindowText(HWND window) {
     char text[1024] = "";
@@ -44,7 +88,30 @@ std::string WindowText(HWND window) {
     return text;
 }
 
-}  // namespace
+bool WriteBytes(const std::string& path, const Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return out.good();
+}
+
+Bytes ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds) {
+    DWORD start = GetTickCount();
+    do {
+        if (condition()) return true;
+        Sleep(50);
+    } while (GetTickCount() - start < milliseconds);
+    return condition();
+}
+
+std::string PlayedSoundPath() {
+    const char* home = std::getenv("LOMVEX_TEST_HOME");
+    return WindowsPath(std::string(home ? home : "/tmp") + "/played.raw");
+}
 
 std::string WindowsPath(const std::string& unixPath) {
     std::string path = "Z:" + unixPath;
@@ -94,19 +161,42 @@ HWND LomvexProcess::MainWindow(DWORD milliseconds) {
 
 MessageBoxInfo LomvexProcess::FindMessageBox(DWORD milliseconds) {
     MessageBoxInfo box;
-    box.window = WaitForWindow(info_.dwProcessId, "#32770", milliseconds);
+    box.window = WaitForWindow(info_.dwProcessId, "#32770", milliseconds, nullptr, true);
     if (box.window == nullptr) return box;
     box.caption = WindowText(box.window);
-    // The message text is the static control with id 0xFFFF.
-    box.text = WindowText(GetDlgItem(box.window, 0xFFFF));
+    box.text = LongestStaticText(box.window);
     return box;
 }
 
-void LomvexProcess::Answer(const MessageBoxInfo& box) {
-    PostMessageA(box.window, WM_COMMAND, IDOK, 0);
+void LomvexProcess::Answer(const MessageBoxInfo& box) { PressButton(box.window, IDOK); }
+
+// The click's notification, as the button sends it; a BM_CLICK does not
+// reach a button of another process reliably.
+void PressButton(HWND dialog, int id) {
+    HWND button = GetDlgItem(dialog, id);
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
 }
 
 void LomvexProcess::PostCommand(int id) { PostMessageA(MainWindow(), WM_COMMAND, id, 0); }
+
+HWND LomvexProcess::Control(int id) { return GetDlgItem(MainWindow(), id); }
+
+HWND LomvexProcess::FindDialog(const std::string& title, DWORD milliseconds) {
+    return WaitForWindow(info_.dwProcessId, "#32770", milliseconds, title.c_str());
+}
+
+bool LomvexProcess::AnswerFileDialog(const std::string& title, const std::string& path,
+                                     std::string* proposed, DWORD milliseconds) {
+    HWND dialog = FindDialog(title, milliseconds);
+    if (dialog == nullptr) return false;
+    HWND field = nullptr;
+    WaitUntil([&] { return (field = FileNameField(dialog)) != nullptr; }, 5000);
+    if (field == nullptr) return false;
+    if (proposed) *proposed = WindowText(field);
+    SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    PressButton(dialog, IDOK);
+    return true;
+}
 
 void LomvexProcess::Close() { PostMessageA(MainWindow(), WM_CLOSE, 0, 0); }
 

@@ -8,6 +8,7 @@
 
 #include "audiofile/win32/mmio_riff_file.h"
 #include "display/format_state.h"
+#include "display/win32/status_panel.h"
 #include "shell/shell_state.h"
 
 namespace lomvex {
@@ -21,9 +22,10 @@ std::unique_ptr<RiffFile> WindowsPlayFileHost::OpenFile(const std::string& path)
 
 void WindowsPlayFileHost::ShowFormat(const uint8_t* record, size_t) {
     formatState = DescribeFormat(record);
+    PaintFormat();
 }
 
-void WindowsPlayFileHost::ShowLength(uint32_t) {}
+void WindowsPlayFileHost::ShowLength(uint32_t dataSize) { lomvex::ShowLength(dataSize); }
 
 unsigned WindowsPlayFileHost::QueryOutputFormat(const uint8_t* record, size_t size) {
     // A 16-byte PCM record has no cbSize; give the device a zero one.

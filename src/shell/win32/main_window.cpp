@@ -1,9 +1,33 @@
 // Start-up of the main window and its window procedure.
 #include "shell/win32/main_window.h"
 
+#include <mmsystem.h>
+#include <shellapi.h>
+
+#include "display/win32/balance_text.h"
+#include "display/win32/run_display.h"
+#include "display/win32/status_panel.h"
+#include "dsp/frame_pipeline.h"
 #include "engine/messages.h"
+#include "engine/win32/engine_state.h"
 #include "engine/win32/message_box_sink.h"
+#include "engine/win32/playback.h"
+#include "engine/win32/save_output.h"
+#include "engine/win32/wave_headers.h"
+#include "audiofile/reader_texts.h"
+#include "audiofile/win32/acm_binding.h"
+#include "resources/ids.h"
+#include "shell/command_line.h"
+#include "shell/control_state.h"
+#include "shell/enabling.h"
+#include "shell/record_format.h"
 #include "shell/shell_state.h"
+#include "shell/shell_texts.h"
+#include "shell/shortcuts.h"
+#include "shell/win32/commands.h"
+#include "shell/win32/control_panel.h"
+#include "shell/win32/enabling_binding.h"
+#include "shell/win32/localize_menu.h"
 #include "shell/win32/profile_store.h"
 
 namespace lomvex {
@@ -16,39 +40,166 @@ namespace {
 constexpr char kClassName[] = "lomvex";
 constexpr char kStartupCaption[] = "LOMVEX";
 
+// The background of the controls on a new-style shell.
+HBRUSH controlBrush;
+
 unsigned RunningWindowsVersion() {
     DWORD version = GetVersion();
     return (LOBYTE(LOWORD(version)) << 8) | HIBYTE(LOWORD(version));
 }
 
-FontMetrics OemFontMetrics(HDC dc) {
-    HGDIOBJ previous = SelectObject(dc, GetStockObject(OEM_FIXED_FONT));
+FontMetrics FontMetricsOf(HDC dc, HGDIOBJ font) {
+    HGDIOBJ previous = font ? SelectObject(dc, font) : nullptr;
     TEXTMETRICA metrics = {};
     GetTextMetricsA(dc, &metrics);
-    SelectObject(dc, previous);
+    if (previous) SelectObject(dc, previous);
     return {metrics.tmHeight, metrics.tmAscent, metrics.tmAveCharWidth, metrics.tmCharSet};
 }
 
 void ChooseLanguageAndUnits(bool englishRequested) {
     HDC screen = GetDC(nullptr);
-    FontMetrics oem = OemFontMetrics(screen);
+    FontMetrics oem = FontMetricsOf(screen, GetStockObject(OEM_FIXED_FONT));
     ReleaseDC(nullptr, screen);
     shell.japaneseMode = UsesJapanese(oem, englishRequested);
     shell.units = ComputeLayoutUnits(oem, shell.japaneseMode);
     SetJapaneseMessages(shell.japaneseMode);
 }
 
+void ApplyCommandLine() {
+    CommandLineOptions options = ApplyArguments(ParseCommandLine(GetCommandLineA(), IsLeadByte));
+    if (!options.filePath.empty()) shell.currentPath = options.filePath;
+    shell.commandLinePathRefused = options.filePathRefused;
+    shell.englishRequested = options.english;
+    engine.autoPlayClose = options.autoPlayClose;
+    if (options.recordRate) shell.settings.freq = options.recordRate;
+}
+
+void CreateControlBrush() {
+    int colour = shell.settings.dialog3d ? COLOR_BTNFACE : COLOR_WINDOW;
+    controlBrush = CreateSolidBrush(GetSysColor(colour));
+}
+
+void DeleteControlBrush() {
+    if (controlBrush) DeleteObject(controlBrush);
+    controlBrush = nullptr;
+}
+
+// Counts the devices and fits the record format to the input's formats.
+void TakeDeviceInventory() {
+    engine.hasOutputDevice = waveOutGetNumDevs() > 0;
+    engine.hasInputDevice = waveInGetNumDevs() > 0;
+    DWORD inputFormats = 0;
+    if (engine.hasInputDevice) {
+        WAVEINCAPSA caps = {};
+        if (waveInGetDevCapsA(WAVE_MAPPER, &caps, sizeof caps) != MMSYSERR_NOERROR)
+            waveInGetDevCapsA(0, &caps, sizeof caps);
+        inputFormats = caps.dwFormats;
+    }
+    FitRecordFormat(shell.settings, inputFormats);
+    EnablingFacts facts = CurrentFacts();
+    ApplyItemStates(StartItems(facts));
+}
+
+void UpdateDarkScheme() {
+    shell.darkScheme = IsDarkScheme(GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOW));
+}
+
+void FillArea(HDC dc, int x, int y, int width, int height, int stockBrush) {
+    RECT area = {x, y, x + width, y + height};
+    FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(stockBrush)));
+}
+
+void DrawParametricLabels(HDC dc) {
+    const LayoutUnits& u = shell.units;
+    const char* to = shell.japaneseMode ? ja::kParametricTo : "to";
+    for (int i = 0; i < 3; ++i) {
+        int y = (3 * i + 18) * u.unitY + 2 * i + 100;
+        TextOutA(dc, 8 * u.unitX, y, to, 2);
+        TextOutA(dc, 18 * u.unitX, y, "Hz", 2);
+        TextOutA(dc, 27 * u.unitX, y, "db", 2);
+    }
+}
+
 void PaintMainWindow(HWND window) {
+    UpdateDarkScheme();
     PAINTSTRUCT paint;
-    BeginPaint(window, &paint);
+    HDC dc = BeginPaint(window, &paint);
+    const LayoutUnits& u = shell.units;
+    int background = shell.darkScheme ? BLACK_BRUSH : WHITE_BRUSH;
+    FillArea(dc, u.unitX, 29 * u.unitY + 100, 35 * u.unitX, 5 * u.unitY, BLACK_BRUSH);
+    FillArea(dc, 18 * u.unitX, u.unitY, 10 * u.unitX, u.unitY * 47 / 4, background);
+    if (shell.darkScheme) {
+        SetTextColor(dc, RGB(255, 255, 255));
+        SetBkColor(dc, RGB(0, 0, 0));
+    }
+    FillArea(dc, u.unitX, 17 * u.unitY, 256, 100, background);
+    HGDIOBJ previous = SelectObject(dc, GetStockObject(OEM_FIXED_FONT));
+    DrawRateText(dc);
+    DrawLengthText(dc);
+    DrawElapsedText(dc);
+    DrawBalanceText(dc);
+    if (shell.settings.fftmode == kFftModeParametric) DrawParametricLabels(dc);
+    SelectObject(dc, previous);
+    DrawChannelLabels(dc);
     EndPaint(window, &paint);
 }
 
 LRESULT EraseBackground(HWND window, HDC dc) {
+    UpdateDarkScheme();
     RECT client;
     GetClientRect(window, &client);
-    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
-    return 1;
+    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(shell.darkScheme ? GRAY_BRUSH : LTGRAY_BRUSH)));
+    return 0;
+}
+
+LRESULT ColourControl(HWND window, HDC dc) {
+    bool faces = shell.settings.dialog3d != 0;
+    SetBkColor(dc, GetSysColor(faces ? COLOR_BTNFACE : COLOR_WINDOW));
+    SetTextColor(dc, GetSysColor(faces ? COLOR_BTNTEXT : COLOR_WINDOWTEXT));
+    POINT origin = {0, 0};
+    ClientToScreen(window, &origin);
+    SetBrushOrgEx(dc, origin.x, origin.y, nullptr);
+    return reinterpret_cast<LRESULT>(controlBrush);
+}
+
+void OnCreate() {
+    if (shell.NewStyleShell()) CreateControlBrush();
+    if (AllocWaveHeaders()) DragAcceptFiles(mainWindow, TRUE);
+}
+
+void OnFocus() {
+    HWND play = GetDlgItem(mainWindow, IDM_PLAY);
+    HWND pause = GetDlgItem(mainWindow, IDM_PAUSE);
+    if (play && IsWindowEnabled(play))
+        SetFocus(play);
+    else if (pause && IsWindowEnabled(pause))
+        SetFocus(pause);
+    else
+        SetFocus(GetDlgItem(mainWindow, controlState.channel.operation));
+}
+
+void OnMeterClick(LPARAM position) {
+    const LayoutUnits& u = shell.units;
+    unsigned x = LOWORD(position), y = HIWORD(position);
+    if (x > static_cast<unsigned>(u.unitX) && x < static_cast<unsigned>(36 * u.unitX) &&
+        y > static_cast<unsigned>(29 * u.unitY + 100) && y < static_cast<unsigned>(34 * u.unitY + 100))
+        ResetHeldPeaks();
+}
+
+void OnDestroy() {
+    if (shell.NewStyleShell()) DeleteControlBrush();
+    DragAcceptFiles(mainWindow, FALSE);
+    HWND target = GetDlgItem(mainWindow, IDC_DROP_TARGET);
+    if (target) DragAcceptFiles(target, FALSE);
+    if (engine.playing)
+        ShutdownPlayback();
+    else if (SaveRunning())
+        FinishSave();
+    CloseOpenFile();
+    FreeWaveHeaders();
+    FreeAcmLibrary();
+    SetPlayPriority(false);
+    PostQuitMessage(0);
 }
 
 }  // namespace
@@ -71,7 +222,8 @@ bool CreateMainWindow(HINSTANCE instance, int showCommand) {
     shell.windowsVersion = RunningWindowsVersion();
     PrivateProfileStore profile;
     shell.settings = ReadSettings(profile, shell.NewStyleShell());
-    ChooseLanguageAndUnits(false);
+    ApplyCommandLine();
+    ChooseLanguageAndUnits(shell.englishRequested);
 
     int height = GetSystemMetrics(SM_CYMENU) + GetSystemMetrics(SM_CYCAPTION) +
                  ClientHeight(shell.units);
@@ -84,23 +236,100 @@ bool CreateMainWindow(HINSTANCE instance, int showCommand) {
     }
     messageBoxSink.SetOwner(mainWindow);
     ShowWindow(mainWindow, showCommand);
+    if (!CreateControls()) return false;
+    SubclassControls();
+    LayoutMainWindow();
     UpdateWindow(mainWindow);
+    ApplyEqualizerMode();
+    CheckMenuItem(GetMenu(mainWindow), shell.viewItem, MF_BYCOMMAND | MF_CHECKED);
+    TakeDeviceInventory();
+    AllocFrameArrays(shell.settings.fftparam, shell.settings.mado);
+    if (shell.commandLinePathRefused) ShowUserMessage(IDS_PATH_TOO_LONG, ja::kPathTooLong);
+    if (!shell.currentPath.empty()) {
+        UpdateTitle();
+        if (OpenForPlay() && engine.autoPlayClose) StartPlayback();
+    }
+    return true;
+}
+
+bool TranslateShortcutKey(HWND window, const MSG& message) {
+    if (message.message != WM_KEYDOWN) return false;
+    bool control = GetKeyState(VK_CONTROL) < 0;
+    int command = ShortcutCommand(static_cast<unsigned>(message.wParam), control, engine.mode,
+                                  engine.playing);
+    if (command == 0) return false;
+    SendMessageA(window, WM_COMMAND, command, 0);
     return true;
 }
 
 LRESULT CALLBACK WNDPROC(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_NCCREATE:
+            mainWindow = window;
+            LocalizeMenu(window);
+            break;
+        case WM_CREATE:
+            mainWindow = window;
+            OnCreate();
+            break;
         case WM_DESTROY:
-            PostQuitMessage(0);
+            OnDestroy();
+            break;
+        case WM_SETFOCUS:
+            OnFocus();
             return 0;
         case WM_PAINT:
             PaintMainWindow(window);
             return 0;
         case WM_ERASEBKGND:
             return EraseBackground(window, reinterpret_cast<HDC>(wParam));
+        case WM_SYSCOLORCHANGE:
+            if (shell.NewStyleShell()) {
+                DeleteControlBrush();
+                CreateControlBrush();
+            }
+            return 0;
+        case WM_WININICHANGE:
+            LayoutMainWindow();
+            ApplyEqualizerMode();
+            return 0;
+        case WM_GETDLGCODE:
+            return DLGC_WANTALLKEYS;
+        case WM_KEYDOWN:
+            if (wParam == VK_F1) SendMessageA(window, WM_COMMAND, IDM_HELP, 0);
+            return 0;
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+            return 0;
+        case WM_SYSCOMMAND:
+            if (engine.playing && (wParam & 0xFFF0) == SC_SCREENSAVE) return 1;
+            break;
+        case WM_HSCROLL:
+            OnBalanceScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam),
+                            static_cast<short>(HIWORD(wParam)));
+            return 0;
+        case WM_VSCROLL:
+            OnBarScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam),
+                        static_cast<short>(HIWORD(wParam)));
+            return 0;
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORSTATIC:
+            if (shell.NewStyleShell() && controlBrush)
+                return ColourControl(window, reinterpret_cast<HDC>(wParam));
+            break;
+        case WM_LBUTTONDOWN:
+            OnMeterClick(lParam);
+            break;
+        case WM_DROPFILES:
+            OnDropFiles(reinterpret_cast<HDROP>(wParam));
+            break;
+        case MM_WOM_DONE:
+            if (engine.mode == kEnginePlay) OnPlayBufferDone(reinterpret_cast<WAVEHDR*>(lParam));
+            return 0;
         default:
-            return DefWindowProcA(window, message, wParam, lParam);
+            break;
     }
+    return DefWindowProcA(window, message, wParam, lParam);
 }
 
 }  // namespace lomvex

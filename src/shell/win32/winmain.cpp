@@ -21,6 +21,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int showComman
 
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (TranslateShortcutKey(mainWindow, message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

@@ -1,0 +1,48 @@
+// Decoding compressed sound to 16-bit PCM through the Audio Compression
+// Manager, loaded at run time, and the two codec probes.
+//
+// Pairing: LoadAcm at the start of a playback or save; PrepareAcmHeader
+// once the buffers exist; AcmConvert per buffer; CloseAcmStream (after
+// ResetAcmStream on Stop) at the end. The library stays loaded.
+#pragma once
+
+// clang-format off
+#include <windows.h>
+#include <mmsystem.h>
+#include <mmreg.h>
+#include <msacm.h>
+// clang-format on
+
+#include <cstdint>
+
+namespace lomvex {
+
+struct AcmBinding {
+    HMODULE library = nullptr;
+    HACMSTREAM stream = nullptr;   // null when no stream is open
+    ACMSTREAMHEADER header = {};   // reused for every conversion
+    WAVEFORMATEX target = {};      // 16-bit PCM, the file's channels and rate
+    uint32_t outputSize = 0;       // PCM bytes one one-time length may give
+};
+
+extern AcmBinding acm;
+
+// For a file that is not PCM: opens a stream from the file's format record
+// to 16-bit PCM and rewrites the record (and the format state's layout) to
+// describe the decoded sound. On any failure the stream stays null.
+void LoadAcm(uint32_t oneTimeLength);
+// Points the stream header's destination at `destination` (the staging
+// buffer) with the output size, its source at `source`, and prepares it.
+void PrepareAcmHeader(uint8_t* source, uint32_t sourceLength, uint8_t* destination);
+// Converts `length` bytes at `source` into the destination; returns the
+// decoded byte count.
+uint32_t AcmConvert(uint8_t* source, uint32_t length);
+void ResetAcmStream();
+void CloseAcmStream();
+void FreeAcmLibrary();
+
+// True when the wave mapper takes MPEG Layer-3 or Ogg Vorbis sound.
+bool ProbeMp3Codec();
+bool ProbeOggCodec();
+
+}  // namespace lomvex

@@ -1,0 +1,25 @@
+// How much sound one wave buffer carries, and how large the buffers are.
+#pragma once
+
+#include <cstdint>
+
+#include "audiofile/format_record.h"
+
+namespace lomvex {
+
+// Source bytes read per buffer for `units` one-time units (1/11025 s each)
+// of a sound with the given format: a whole number of blocks, at least one.
+// Computed from the file's own record, so for compressed sound it counts
+// compressed bytes.
+uint32_t ComputeOneTimeLength(const FormatFields& format, uint32_t units);
+
+// The size of each wave buffer: `contentSize` (the one-time length, or the
+// decoder's output for one) plus, for the overlap path, room for half a
+// transform frame of the given layout.
+uint32_t WaveBufferSize(uint32_t contentSize, bool overlapPath, int fftparam, int layoutCode);
+
+// The ring buffer after `index` carries the end of the data when it got no
+// data itself (the last of the four looks at the remaining count instead).
+bool IsLastQueuedBuffer(int index, const uint32_t readLength[4], uint32_t remaining);
+
+}  // namespace lomvex

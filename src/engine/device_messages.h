@@ -1,0 +1,12 @@
+// The messages for a wave output device that cannot be opened (or that
+// refuses a format when asked).
+#pragma once
+
+namespace lomvex {
+
+// Shows the message for the multimedia result of a failed output open.
+// `japaneseAllocated` is the Japanese text for a device in use, which
+// differs between the format check and the start of playback.
+void ShowOutputOpenMessage(unsigned result, const char* japaneseAllocated);
+
+}  // namespace lomvex

@@ -1,0 +1,24 @@
+// Playback: the open file streams through the output device in a ring of
+// four wave buffers, each processed before it is queued. The device's
+// buffer-done messages reach OnPlayBufferDone through the main window.
+#pragma once
+
+#include <windows.h>
+#include <mmsystem.h>
+
+namespace lomvex {
+
+// The Play command in play mode, and the auto-play at start-up.
+void StartPlayback();
+// A buffer came back from the device.
+void OnPlayBufferDone(WAVEHDR* header);
+// The Stop command in play mode.
+void StopPlayback();
+// Pause (true) or continue (false) the running device.
+void PausePlayback(bool pause);
+// Ends a run while the program closes: stops the device and frees buffers.
+void ShutdownPlayback();
+// Closes the open input file and the output device, if open.
+void CloseOpenFile();
+
+}  // namespace lomvex

@@ -1,0 +1,23 @@
+// The per-buffer processing chain shared by playback and saving: the
+// channel operation, then the frame pipeline into a wave buffer.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+namespace lomvex {
+
+// Processes `byteCount` bytes of the staging buffer (or, when decoding, of
+// the decoder's output there) into wave buffer `target`; returns the output
+// length in bytes.
+uint32_t ProcessBuffer(HDC dc, int target, uint32_t byteCount, bool endOfData);
+
+// Reads the nine parametric fields into the equalizer's band values (only
+// in the parametric mode; at the start of every run).
+void ReadParametricBands();
+
+// The channel operation chosen in the control panel (511 .. 514).
+int CurrentChannelOperation();
+
+}  // namespace lomvex

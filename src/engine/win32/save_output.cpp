@@ -1,0 +1,237 @@
+// The save loop and the WAV writer.
+#include "engine/win32/save_output.h"
+
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <memory>
+#include <vector>
+
+#include "audiofile/win32/acm_binding.h"
+#include "audiofile/win32/play_file_binding.h"
+#include "display/format_state.h"
+#include "display/win32/run_display.h"
+#include "dsp/frame_pipeline.h"
+#include "engine/buffer_sizes.h"
+#include "engine/engine_texts.h"
+#include "engine/messages.h"
+#include "engine/saved_format.h"
+#include "engine/win32/engine_state.h"
+#include "engine/win32/processing.h"
+#include "engine/win32/window_dc.h"
+#include "resources/ids.h"
+#include "shell/shell_state.h"
+#include "shell/win32/enabling_binding.h"
+#include "shell/win32/main_window.h"
+
+namespace lomvex {
+namespace {
+
+struct SaveState {
+    HMMIO output = nullptr;
+    MMCKINFO riff = {};
+    MMCKINFO data = {};
+    bool cancel = false;
+    std::unique_ptr<MainWindowDc> dc;
+};
+
+SaveState save;
+
+bool Decoding() { return formatState.tag != kTagPcm && acm.stream != nullptr; }
+
+// The same file, by the platform's own judgement of the two names.
+bool IsSameFile(const std::string& a, const std::string& b) {
+    char fullA[MAX_PATH], fullB[MAX_PATH];
+    if (!GetFullPathNameA(a.c_str(), MAX_PATH, fullA, nullptr)) return false;
+    if (!GetFullPathNameA(b.c_str(), MAX_PATH, fullB, nullptr)) return false;
+    if (lstrcmpiA(fullA, fullB) == 0) return true;
+    char shortA[MAX_PATH], shortB[MAX_PATH];
+    return GetShortPathNameA(fullA, shortA, MAX_PATH) && GetShortPathNameA(fullB, shortB, MAX_PATH) &&
+           lstrcmpiA(shortA, shortB) == 0;
+}
+
+void CloseOutput() {
+    mmioClose(save.output, 0);
+    save.output = nullptr;
+}
+
+// Creates the file, its RIFF chunk and its 18-byte "fmt " chunk.
+bool CreateOutput(const std::string& path) {
+    std::vector<char> name(path.begin(), path.end());
+    name.push_back('\0');
+    save.output = mmioOpenA(name.data(), nullptr, MMIO_CREATE | MMIO_WRITE | MMIO_ALLOCBUF);
+    if (save.output == nullptr) {
+        ShowUserMessage(IDS_CANT_OPEN_FILE, ja::kCantOpenWriteFile);
+        return false;
+    }
+    save.riff = {};
+    save.riff.fccType = mmioFOURCC('W', 'A', 'V', 'E');
+    if (mmioCreateChunk(save.output, &save.riff, MMIO_CREATERIFF) != MMSYSERR_NOERROR) {
+        ShowUserMessage(IDS_CANT_CREATE_RIFF, ja::kCantCreateRiff);
+        CloseOutput();
+        return false;
+    }
+    MMCKINFO fmt = {};
+    fmt.ckid = mmioFOURCC('f', 'm', 't', ' ');
+    fmt.cksize = 16;
+    if (mmioCreateChunk(save.output, &fmt, 0) != MMSYSERR_NOERROR) {
+        ShowUserMessage(IDS_CANT_CREATE_FMT, ja::kCantCreateFmt);
+        CloseOutput();
+        return false;
+    }
+    const uint8_t* sound = Decoding() ? reinterpret_cast<const uint8_t*>(&acm.target)
+                                      : fileFormat.Data();
+    int operation = CurrentChannelOperation();
+    SavedFormatBytes bytes = SavedFormat(ReadFormatFields(sound), operation == 513 || operation == 514);
+    mmioWrite(save.output, reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    mmioAscend(save.output, &fmt, 0);
+    save.data = {};
+    save.data.ckid = mmioFOURCC('d', 'a', 't', 'a');
+    if (mmioCreateChunk(save.output, &save.data, 0) != MMSYSERR_NOERROR) {
+        ShowUserMessage(IDS_CANT_CREATE_DATA, ja::kCantCreateData);
+        fileFormat.Release();
+        CloseOutput();
+        return false;
+    }
+    return true;
+}
+
+// Reads, decodes and processes the next buffer into wave buffer 0; returns
+// the bytes to write (0 at the end of the data).
+uint32_t NextProcessedBuffer() {
+    uint32_t n = engine.oneTimeLength;
+    if (n >= playFile.remaining) {
+        n = playFile.remaining;
+        engine.endOfData = true;
+    }
+    engine.bytesPlayed += n;
+    engine.playing = true;
+    DrawElapsedText(save.dc->get());
+    engine.playing = false;
+    playFile.remaining -= n;
+    if (n == 0) return 0;
+    // A "data" chunk longer than the file ends in a short read: only what
+    // was read is processed, never stale buffer contents.
+    if (Decoding()) {
+        uint32_t read = static_cast<uint32_t>(playFile.file->Read(engine.buffer[0], n));
+        n = read ? AcmConvert(engine.buffer[0], read) : 0;
+    } else {
+        n = static_cast<uint32_t>(playFile.file->Read(engine.buffer[kStagingBuffer], n));
+        n -= n % (formatState.blockAlign ? formatState.blockAlign : 1);
+    }
+    if (n < engine.oneTimeLength && !engine.endOfData) {
+        engine.endOfData = true;
+        playFile.remaining = 0;
+    }
+    return ProcessBuffer(save.dc->get(), 0, n, engine.endOfData);
+}
+
+// Pumps the window's messages. A quit message (the window was closed, which
+// has finished the save) is posted again for the main loop, so the program
+// ends the ordinary way and keeps its settings; returns false then.
+bool PumpMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return false;
+        }
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return true;
+}
+
+void RunSaveLoop() {
+    for (;;) {
+        if (!PumpMessages() || save.cancel || save.output == nullptr) break;
+        bool endBefore = engine.endOfData;
+        uint32_t n = NextProcessedBuffer();
+        if (n == 0 && (endBefore || playFile.remaining == 0) && engine.endOfData &&
+            engine.bytesPlayed > 0 && playFile.remaining == 0 && endBefore)
+            break;
+        if (n > 0 &&
+            mmioWrite(save.output, reinterpret_cast<const char*>(engine.buffer[0]), n) !=
+                static_cast<LONG>(n)) {
+            ShowDiagnostic(kDiskFullText, "", BoxOwner::MainWindow);
+            break;
+        }
+        if (n > 0) DrawLevels(save.dc->get(), 0, n);
+        if (endBefore) break;
+    }
+    FinishSave();
+}
+
+}  // namespace
+
+bool SaveRunning() { return save.output != nullptr; }
+
+void CancelSave() { save.cancel = true; }
+
+void SaveProcessedOutput(const std::string& path) {
+    if (SaveRunning() || engine.playing) return;
+    // Writing onto the song being read would destroy it before it is read.
+    if (IsSameFile(path, shell.currentPath)) {
+        ShowUserMessage(IDS_SAVE_ONTO_SOURCE, ja::kSaveOntoSource);
+        return;
+    }
+    save.dc = std::make_unique<MainWindowDc>();
+    if ((!playFile.file || !fileFormat.Data()) && !OpenPlayFile()) {
+        save.dc.reset();
+        return;
+    }
+    ResetLevelMeter();
+    engine.bytesPlayed = 0;
+    FormatFields source = ReadFormatFields(fileFormat.Data());
+    engine.oneTimeLength = ComputeOneTimeLength(source, shell.settings.deltatime);
+    LoadAcm(engine.oneTimeLength);
+    if (source.tag != kTagPcm && acm.stream == nullptr) {
+        ShowUserMessage(IDS_CANT_PROCESS_NOT_PCM, ja::kNotPcm);
+        save.dc.reset();
+        return;
+    }
+    if (!CreateOutput(path)) {
+        save.dc.reset();
+        CloseAcmStream();
+        return;
+    }
+    FormatFields pcm = ReadFormatFields(fileFormat.Data());
+    fileFormat.Release();
+    SetIdleControls(false);
+    uint32_t content = Decoding() ? acm.outputSize : engine.oneTimeLength;
+    bool overlap = shell.settings.mado != kWindowRect;
+    uint32_t size = WaveBufferSize(content, overlap, shell.settings.fftparam, formatState.layout);
+    if (!AllocWaveBuffers(kPlayBufferCount, size, pcm.bitsPerSample)) {
+        CloseOutput();
+        SetIdleControls(true);
+        CloseAcmStream();
+        save.dc.reset();
+        return;
+    }
+    if (Decoding())
+        PrepareAcmHeader(engine.buffer[0], engine.oneTimeLength, engine.buffer[kStagingBuffer]);
+    engine.ringPosition = 0;
+    StartPipelineRun();
+    engine.endOfData = false;
+    engine.readLength[0] = engine.outputLength[0] = 0;
+    ReadParametricBands();
+    SetSaveControls(true);
+    save.cancel = false;
+    RunSaveLoop();
+}
+
+void FinishSave() {
+    if (save.output == nullptr) return;
+    if (shell.settings.levelwarning) ShowLevelWarning(false);
+    mmioAscend(save.output, &save.data, 0);
+    mmioAscend(save.output, &save.riff, 0);
+    CloseOutput();
+    SetSaveControls(false);
+    SetIdleControls(true);
+    CloseAcmStream();
+    FreeWaveBuffers();
+    playFile.Close();
+    save.dc.reset();
+}
+
+}  // namespace lomvex

@@ -1,0 +1,8 @@
+// The one instance of the control panel's parameters.
+#include "shell/control_state.h"
+
+namespace lomvex {
+
+ControlState controlState;
+
+}  // namespace lomvex
