@@ -44,6 +44,8 @@ extern const char kLowBoost[];
 extern const char kSubsonic[];
 // Painted between the "from" and "to" fields of the parametric rows ("to").
 extern const char kParametricTo[];
+// The dialogs' 3D-look system menu item (one form for every shell).
+extern const char kThreeDimension[];
 
 // File dialogs: titles and the double-NUL-terminated Open filters, indexed
 // by (MPEG Layer-3 playable ? 2 : 0) + (Ogg Vorbis playable ? 1 : 0).

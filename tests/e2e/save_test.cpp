@@ -111,3 +111,33 @@ TEST_F(SaveTest, AnUnwritableTargetShowsCantOpenFile) {
 
 }  // namespace
 }  // namespace lomvex::e2e
+
+namespace lomvex::e2e {
+namespace {
+
+TEST(SaveCompressed, AnMp3IsSavedAsSixteenBitPcmAtItsRate) {
+    std::string folder = ProfileWith("mp3");
+    std::string song = folder + "\\tone.mp3";
+    ASSERT_TRUE(WriteBytes(song, ReadBytes(WindowsPath(LOMVEX_TEST_DATA "/mpeg2_22k.mp3"))));
+    LomvexProcess program;
+    ASSERT_TRUE(program.Start("\"" + song + "\"", folder));
+    ASSERT_TRUE(WaitUntil([&] { return program.IsEnabled(IDM_PLAY); }));
+    std::string target = folder + "\\tone_MO.WAV";
+    program.PostCommand(IDM_SAVE);
+    ASSERT_TRUE(program.AnswerFileDialog("Save", target));
+    ASSERT_TRUE(WaitUntil([&] { return ReadSavedWave(target).valid && program.IsEnabled(IDM_PLAY); },
+                          30000));
+    SavedWave wave = ReadSavedWave(target);
+    EXPECT_EQ(wave.tag, 1);
+    EXPECT_EQ(wave.bits, 16);
+    EXPECT_EQ(wave.channels, 1);
+    EXPECT_EQ(wave.rate, 22050u);
+    // About one second of sound, give or take the decoder's edges.
+    EXPECT_GT(wave.samples.size(), 22050u * 8 / 10);
+    EXPECT_LT(wave.samples.size(), 22050u * 12 / 10);
+    program.Close();
+    EXPECT_EQ(program.WaitForExit(), 0);
+}
+
+}  // namespace
+}  // namespace lomvex::e2e

@@ -8,22 +8,10 @@
 #include "audiofile/byte_source.h"
 #include "audiofile/format_record.h"
 #include "audiofile/mpeg_header.h"
-#include "engine/messages.h"
-
-namespace {
-
-class SilentSink : public lomvex::MessageSink {
-   public:
-    std::string LoadText(int) override { return {}; }
-    void Show(const lomvex::MessageBoxRequest&) override {}
-    [[noreturn]] void Exit(int) override { std::abort(); }
-};
-
-}  // namespace
+#include "silent_sink.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static SilentSink sink;
-    lomvex::SetMessageSink(&sink);
+    lomvex::fuzzing::SilenceMessages();
     if (size < 4) return 0;
     uint32_t dataSize = lomvex::U32Le(data);
     lomvex::MemoryByteSource source(data + 4, size - 4);

@@ -8,16 +8,9 @@
 #include "audiofile/byte_source.h"
 #include "audiofile/format_record.h"
 #include "audiofile/ogg_header.h"
-#include "engine/messages.h"
+#include "silent_sink.h"
 
 namespace {
-
-class SilentSink : public lomvex::MessageSink {
-   public:
-    std::string LoadText(int) override { return {}; }
-    void Show(const lomvex::MessageBoxRequest&) override {}
-    [[noreturn]] void Exit(int) override { std::abort(); }
-};
 
 void ParseAt(const uint8_t* data, size_t size, uint32_t offset) {
     lomvex::MemoryByteSource source(data, size);
@@ -35,8 +28,7 @@ void ParseAt(const uint8_t* data, size_t size, uint32_t offset) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static SilentSink sink;
-    lomvex::SetMessageSink(&sink);
+    lomvex::fuzzing::SilenceMessages();
     ParseAt(data, size, 0);
     if (size > 0) ParseAt(data, size, data[0]);
     return 0;

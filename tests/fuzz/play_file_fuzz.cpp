@@ -5,16 +5,9 @@
 #include <vector>
 
 #include "audiofile/play_file.h"
-#include "engine/messages.h"
+#include "silent_sink.h"
 
 namespace {
-
-class SilentSink : public lomvex::MessageSink {
-   public:
-    std::string LoadText(int) override { return "%d %ld"; }
-    void Show(const lomvex::MessageBoxRequest&) override {}
-    [[noreturn]] void Exit(int) override { __builtin_trap(); }
-};
 
 class MemoryHost : public lomvex::PlayFileHost {
    public:
@@ -34,8 +27,7 @@ class MemoryHost : public lomvex::PlayFileHost {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static SilentSink sink;
-    lomvex::SetMessageSink(&sink);
+    lomvex::fuzzing::SilenceMessages();
     MemoryHost host(data, size);
     lomvex::VectorFormatBlock block;
     lomvex::OpenedPlayFile opened;

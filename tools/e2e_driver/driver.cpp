@@ -154,6 +154,13 @@ bool LomvexProcess::Start(const std::string& arguments, const std::string& userP
                           nullptr, &startup, &info_) != 0;
 }
 
+HWND LomvexProcess::FocusedWindow() {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(MainWindow(), nullptr), &info);
+    return info.hwndFocus;
+}
+
 HWND LomvexProcess::MainWindow(DWORD milliseconds) {
     if (mainWindow_ == nullptr) mainWindow_ = WaitForWindow(info_.dwProcessId, "lomvex", milliseconds);
     return mainWindow_;

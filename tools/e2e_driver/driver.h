@@ -48,6 +48,8 @@ class LomvexProcess {
     // Starts the program with `arguments` after the program path and with
     // USERPROFILE set to `userProfile`; false when it cannot start.
     bool Start(const std::string& arguments, const std::string& userProfile);
+    // The focused control of the program's user-interface thread.
+    HWND FocusedWindow();
     // The program's main window, waiting up to `milliseconds`.
     HWND MainWindow(DWORD milliseconds = 20000);
     // A dialog or message box of the program titled `title`.

@@ -88,6 +88,8 @@ void PutFormat(uint8_t* record, uint16_t tag, uint16_t channels, uint32_t rate, 
 
 }  // namespace
 
+bool IsDecoding() { return formatState.tag != kTagPcm && acm.stream != nullptr; }
+
 void LoadAcm(uint32_t oneTimeLength) {
     acm.stream = nullptr;
     uint8_t* record = fileFormat.Data();

@@ -27,6 +27,9 @@ struct AcmBinding {
 
 extern AcmBinding acm;
 
+// The open file is compressed and a stream decodes it.
+bool IsDecoding();
+
 // For a file that is not PCM: opens a stream from the file's format record
 // to 16-bit PCM and rewrites the record (and the format state's layout) to
 // describe the decoded sound. On any failure the stream stays null.

@@ -1,6 +1,8 @@
 // GDI painting of drawing-operation lists.
 #include "display/win32/draw_list_painter.h"
 
+#include "shell/shell_state.h"
+
 namespace lomvex {
 namespace {
 
@@ -9,11 +11,14 @@ COLORREF Resolve(Colour colour) {
     return colour;
 }
 
+// The channel labels' bold font. The Shift-JIS character set only in
+// Japanese mode: elsewhere the system may have no font of that set that
+// holds Latin letters, and the labels would come out as empty boxes.
 HFONT CreateLabelFont(int height) {
     LOGFONTA font = {};
     font.lfHeight = height;
     font.lfWeight = FW_BOLD;
-    font.lfCharSet = SHIFTJIS_CHARSET;
+    font.lfCharSet = shell.japaneseMode ? SHIFTJIS_CHARSET : DEFAULT_CHARSET;
     return CreateFontIndirectA(&font);
 }
 

@@ -25,8 +25,6 @@
 namespace lomvex {
 namespace {
 
-bool Decoding() { return formatState.tag != kTagPcm && acm.stream != nullptr; }
-
 // The next amount to read: a one-time length, or what remains.
 uint32_t NextReadLength() {
     if (engine.oneTimeLength < playFile.remaining) return engine.oneTimeLength;
@@ -37,13 +35,13 @@ uint32_t NextReadLength() {
 // Reads, decodes and processes `n` source bytes into ring buffer `i`;
 // returns the output length, never 0 so the ring never stalls.
 uint32_t FillRingBuffer(HDC dc, int i, uint32_t n, bool& readFailed) {
-    uint8_t* target = Decoding() ? engine.buffer[i] : engine.buffer[kStagingBuffer];
+    uint8_t* target = IsDecoding() ? engine.buffer[i] : engine.buffer[kStagingBuffer];
     readFailed = playFile.file->Read(target, n) != n;
-    if (Decoding()) n = AcmConvert(engine.buffer[i], n);
+    if (IsDecoding()) n = AcmConvert(engine.buffer[i], n);
     uint32_t output = ProcessBuffer(dc, i, n, engine.endOfData);
     if (output == 0) {
         output = 4;
-        if (Decoding()) acm.header.cbDstLengthUsed = 4;
+        if (IsDecoding()) acm.header.cbDstLengthUsed = 4;
         std::memset(engine.buffer[i], 0, 4);
     }
     return output;
@@ -163,20 +161,12 @@ void StartPlayback() {
     engine.processable = source.tag == kTagPcm || acm.stream != nullptr;
     if (!OpenDevice()) return;
 
-    FormatFields pcm = ReadFormatFields(fileFormat.Data());
-    fileFormat.Release();
-    SetIdleControls(false);
-    uint32_t content = Decoding() ? acm.outputSize : engine.oneTimeLength;
-    bool overlap = shell.settings.mado != kWindowRect;
-    uint32_t size = WaveBufferSize(content, overlap, shell.settings.fftparam, formatState.layout);
-    if (!AllocWaveBuffers(kPlayBufferCount, size, pcm.bitsPerSample)) {
+    if (!PrepareRunBuffers()) {
         CloseDevice();
         SetIdleControls(true);
         CloseAcmStream();
         return;
     }
-    if (Decoding())
-        PrepareAcmHeader(engine.buffer[0], engine.oneTimeLength, engine.buffer[kStagingBuffer]);
     ReadParametricBands();
 
     engine.ringPosition = 0;
@@ -257,7 +247,7 @@ void StopPlayback() {
     playFile.Close();
     if (engine.playing && shell.settings.levelwarning) ShowLevelWarning(false);
     SetIdleControls(true);
-    if (formatState.tag != kTagPcm && acm.stream != nullptr) {
+    if (IsDecoding()) {
         ResetAcmStream();
         CloseAcmStream();
     }
@@ -279,7 +269,7 @@ void ShutdownPlayback() {
     waveOutReset(engine.output);
     UnprepareQueuedHeaders();
     CloseDevice();
-    if (formatState.tag != kTagPcm && acm.stream != nullptr) {
+    if (IsDecoding()) {
         ResetAcmStream();
         CloseAcmStream();
     }

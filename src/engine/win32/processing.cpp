@@ -6,6 +6,9 @@
 #include <string>
 
 #include "audiofile/win32/acm_binding.h"
+#include "audiofile/win32/play_file_binding.h"
+#include "engine/buffer_sizes.h"
+#include "shell/win32/enabling_binding.h"
 #include "display/format_state.h"
 #include "display/win32/run_display.h"
 #include "dsp/frame_pipeline.h"
@@ -58,6 +61,19 @@ uint32_t ProcessBuffer(HDC dc, int target, uint32_t byteCount, bool endOfData) {
                                        kChannelBuffer, kStagingBuffer, byteCount);
     return ProcessFrames(GraphDisplay(dc), in, engine.buffer[source], engine.buffer[target],
                          byteCount, engine.bufferSize);
+}
+
+bool PrepareRunBuffers() {
+    FormatFields pcm = ReadFormatFields(fileFormat.Data());
+    fileFormat.Release();
+    SetIdleControls(false);
+    uint32_t content = IsDecoding() ? acm.outputSize : engine.oneTimeLength;
+    bool overlap = shell.settings.mado != kWindowRect;
+    uint32_t size = WaveBufferSize(content, overlap, shell.settings.fftparam, formatState.layout);
+    if (!AllocWaveBuffers(kPlayBufferCount, size, pcm.bitsPerSample)) return false;
+    if (IsDecoding())
+        PrepareAcmHeader(engine.buffer[0], engine.oneTimeLength, engine.buffer[kStagingBuffer]);
+    return true;
 }
 
 void ReadParametricBands() {

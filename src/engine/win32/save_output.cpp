@@ -37,8 +37,6 @@ struct SaveState {
 
 SaveState save;
 
-bool Decoding() { return formatState.tag != kTagPcm && acm.stream != nullptr; }
-
 // The same file, by the platform's own judgement of the two names.
 bool IsSameFile(const std::string& a, const std::string& b) {
     char fullA[MAX_PATH], fullB[MAX_PATH];
@@ -79,7 +77,7 @@ bool CreateOutput(const std::string& path) {
         CloseOutput();
         return false;
     }
-    const uint8_t* sound = Decoding() ? reinterpret_cast<const uint8_t*>(&acm.target)
+    const uint8_t* sound = IsDecoding() ? reinterpret_cast<const uint8_t*>(&acm.target)
                                       : fileFormat.Data();
     int operation = CurrentChannelOperation();
     SavedFormatBytes bytes = SavedFormat(ReadFormatFields(sound), operation == 513 || operation == 514);
@@ -112,7 +110,7 @@ uint32_t NextProcessedBuffer() {
     if (n == 0) return 0;
     // A "data" chunk longer than the file ends in a short read: only what
     // was read is processed, never stale buffer contents.
-    if (Decoding()) {
+    if (IsDecoding()) {
         uint32_t read = static_cast<uint32_t>(playFile.file->Read(engine.buffer[0], n));
         n = read ? AcmConvert(engine.buffer[0], read) : 0;
     } else {
@@ -195,21 +193,13 @@ void SaveProcessedOutput(const std::string& path) {
         CloseAcmStream();
         return;
     }
-    FormatFields pcm = ReadFormatFields(fileFormat.Data());
-    fileFormat.Release();
-    SetIdleControls(false);
-    uint32_t content = Decoding() ? acm.outputSize : engine.oneTimeLength;
-    bool overlap = shell.settings.mado != kWindowRect;
-    uint32_t size = WaveBufferSize(content, overlap, shell.settings.fftparam, formatState.layout);
-    if (!AllocWaveBuffers(kPlayBufferCount, size, pcm.bitsPerSample)) {
+    if (!PrepareRunBuffers()) {
         CloseOutput();
         SetIdleControls(true);
         CloseAcmStream();
         save.dc.reset();
         return;
     }
-    if (Decoding())
-        PrepareAcmHeader(engine.buffer[0], engine.oneTimeLength, engine.buffer[kStagingBuffer]);
     engine.ringPosition = 0;
     StartPipelineRun();
     engine.endOfData = false;

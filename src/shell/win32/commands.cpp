@@ -28,24 +28,34 @@ namespace {
 constexpr char kPauseText[] = "Pause";
 constexpr char kContinueText[] = "Cont";
 
-void ShowOpenDialog() {
-    CloseOpenFile();
-    std::string spare = shell.currentPath;
+// The common dialog set-up shared by Open and Save: owned by the main
+// window, filter index 1, the path and title buffers, no initial folder.
+struct FileDialog {
     char path[MAX_PATH] = "";
     char title[256] = "";
     OPENFILENAMEA dialog = {};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = mainWindow;
-    dialog.lpstrFilter = OpenFilter(ProbeMp3Codec(), ProbeOggCodec(), shell.japaneseMode);
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = path;
-    dialog.nMaxFile = sizeof path;
-    dialog.lpstrFileTitle = title;
-    dialog.nMaxFileTitle = sizeof title;
-    dialog.lpstrTitle = OpenDialogTitle(shell.japaneseMode);
-    dialog.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
-    bool chosen = GetOpenFileNameA(&dialog);
-    shell.currentPath = chosen ? path : spare;
+
+    FileDialog(const char* filter, const char* caption, DWORD flags) {
+        dialog.lStructSize = sizeof dialog;
+        dialog.hwndOwner = mainWindow;
+        dialog.lpstrFilter = filter;
+        dialog.nFilterIndex = 1;
+        dialog.lpstrFile = path;
+        dialog.nMaxFile = sizeof path;
+        dialog.lpstrFileTitle = title;
+        dialog.nMaxFileTitle = sizeof title;
+        dialog.lpstrTitle = caption;
+        dialog.Flags = flags;
+    }
+};
+
+void ShowOpenDialog() {
+    CloseOpenFile();
+    std::string spare = shell.currentPath;
+    FileDialog open(OpenFilter(ProbeMp3Codec(), ProbeOggCodec(), shell.japaneseMode),
+                    OpenDialogTitle(shell.japaneseMode), OFN_FILEMUSTEXIST | OFN_HIDEREADONLY);
+    bool chosen = GetOpenFileNameA(&open.dialog);
+    shell.currentPath = chosen ? open.path : spare;
     UpdateTitle();
     if (chosen) OpenForPlay();
 }
@@ -53,21 +63,10 @@ void ShowOpenDialog() {
 void ShowSaveDialog() {
     std::string proposal = DefaultSaveName(shell.currentPath, FileTitle(shell.currentPath, IsLeadByte),
                                            shell.windowsVersion, IsLeadByte);
-    char path[MAX_PATH] = "";
-    lstrcpynA(path, proposal.c_str(), sizeof path);
-    char title[256] = "";
-    OPENFILENAMEA dialog = {};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = mainWindow;
-    dialog.lpstrFilter = SaveFilter(shell.japaneseMode);
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = path;
-    dialog.nMaxFile = sizeof path;
-    dialog.lpstrFileTitle = title;
-    dialog.nMaxFileTitle = sizeof title;
-    dialog.lpstrTitle = SaveDialogTitle(shell.japaneseMode);
-    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY;
-    if (GetSaveFileNameA(&dialog)) SaveProcessedOutput(path);
+    FileDialog save(SaveFilter(shell.japaneseMode), SaveDialogTitle(shell.japaneseMode),
+                    OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY);
+    lstrcpynA(save.path, proposal.c_str(), sizeof save.path);
+    if (GetSaveFileNameA(&save.dialog)) SaveProcessedOutput(save.path);
 }
 
 void ShowHelp() {

@@ -1,0 +1,47 @@
+// The shared dialog 3D look.
+#include "shell/win32/dialog_look.h"
+
+#include "shell/shell_state.h"
+#include "shell/shell_texts.h"
+#include "shell/win32/main_window.h"
+
+namespace lomvex {
+namespace {
+
+constexpr char kThreeDimension[] = "&Three dimension";
+
+void ApplyStyle(HWND dialog) {
+    LONG_PTR style = GetWindowLongPtrA(dialog, GWL_STYLE);
+    style = shell.settings.dialog3d ? (style | DS_3DLOOK) : (style & ~static_cast<LONG_PTR>(DS_3DLOOK));
+    SetWindowLongPtrA(dialog, GWL_STYLE, style);
+}
+
+void UpdateCheck(HWND dialog) {
+    CheckMenuItem(GetSystemMenu(dialog, FALSE), kDialog3dCommand,
+                  MF_BYCOMMAND | (shell.settings.dialog3d ? MF_CHECKED : MF_UNCHECKED));
+}
+
+}  // namespace
+
+void InitDialog3dLook(HWND dialog, Dialog3dHook hook) {
+    if (!shell.NewStyleShell()) return;
+    ApplyStyle(dialog);
+    if (hook) hook(dialog);
+    HMENU menu = GetSystemMenu(dialog, FALSE);
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, kDialog3dCommand,
+                shell.japaneseMode ? ja::kThreeDimension : kThreeDimension);
+    UpdateCheck(dialog);
+}
+
+void ToggleDialog3dLook(HWND dialog, Dialog3dHook hook) {
+    shell.settings.dialog3d = !shell.settings.dialog3d;
+    ApplyStyle(dialog);
+    if (hook) hook(dialog);
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    UpdateCheck(dialog);
+    PostMessageA(mainWindow, WM_SYSCOLORCHANGE, 0, 0);
+    InvalidateRect(mainWindow, nullptr, FALSE);
+}
+
+}  // namespace lomvex

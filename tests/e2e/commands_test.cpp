@@ -1,0 +1,120 @@
+// Commands, devices, the level warning and the displays of the real
+// program, driven from outside.
+#include <gtest/gtest.h>
+
+#include "e2e/e2e_support.h"
+#include "resources/ids.h"
+
+namespace lomvex::e2e {
+namespace {
+
+class CommandsTest : public ::testing::Test {
+   protected:
+    std::string Song(const char* name, uint32_t seconds) {
+        std::string path = folder_ + "\\" + name;
+        EXPECT_TRUE(WriteBytes(path, WaveOf(StereoTones(44100 * seconds, 330, 495))));
+        return path;
+    }
+    void CloseProgram() {
+        program_.Close();
+        EXPECT_EQ(program_.WaitForExit(), 0);
+    }
+    std::string folder_ = ProfileWith("commands");
+    LomvexProcess program_;
+};
+
+TEST_F(CommandsTest, OpenThroughTheDialogAndACancelKeepsThePath) {
+    std::string song = Song("first.wav", 1);
+    ASSERT_TRUE(program_.Start("", folder_));
+    HWND window = program_.MainWindow();
+    EXPECT_EQ(WindowText(window), "lomvex");
+    EXPECT_FALSE(program_.IsEnabled(IDM_PLAY));
+    program_.PostCommand(IDM_OPEN);
+    ASSERT_TRUE(program_.AnswerFileDialog("Play Open", song));
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(window) == "first.wav - Lomvex"; }));
+    EXPECT_TRUE(WaitUntil([&] { return program_.IsEnabled(IDM_PLAY); }));
+
+    program_.PostCommand(IDM_OPEN);
+    HWND dialog = program_.FindDialog("Play Open");
+    ASSERT_NE(dialog, nullptr);
+    PressButton(dialog, IDCANCEL);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+    EXPECT_EQ(WindowText(window), "first.wav - Lomvex");
+    CloseProgram();
+}
+
+TEST_F(CommandsTest, StopDuringASaveLeavesAValidShorterFile) {
+    std::string song = Song("long.wav", 60);
+    ASSERT_TRUE(program_.Start("\"" + song + "\"", folder_));
+    ASSERT_TRUE(WaitUntil([&] { return program_.IsEnabled(IDM_PLAY); }));
+    std::string target = folder_ + "\\cut.wav";
+    program_.PostCommand(IDM_SAVE);
+    ASSERT_TRUE(program_.AnswerFileDialog("Save", target));
+    ASSERT_TRUE(WaitUntil([&] { return program_.IsEnabled(IDM_STOP); }));
+    program_.PostCommand(IDM_STOP);
+    ASSERT_TRUE(WaitUntil([&] { return program_.IsEnabled(IDM_PLAY); }, 30000));
+    SavedWave wave = ReadSavedWave(target);
+    EXPECT_TRUE(wave.valid);
+    EXPECT_LT(wave.samples.size(), 2u * 44100 * 60);
+    EXPECT_EQ(wave.samples.size() % 2, 0u);
+    CloseProgram();
+}
+
+TEST_F(CommandsTest, TheLevelWarningEndsARun) {
+    folder_ = ProfileWith("warning", {{"levelwarning", "1"}});
+    ASSERT_TRUE(program_.Start("\"" + Song("loud.wav", 1) + "\" /P", folder_));
+    MessageBoxInfo box = program_.FindMessageBox(30000);
+    ASSERT_NE(box.window, nullptr);
+    EXPECT_EQ(box.caption.substr(0, 5), "Level");
+    EXPECT_NE(box.text.find("db"), std::string::npos) << box.text;
+    LomvexProcess::Answer(box);
+    EXPECT_EQ(program_.WaitForExit(30000), 0);
+}
+
+TEST_F(CommandsTest, TheMeterLightsWhileALoudSongPlays) {
+    ASSERT_TRUE(program_.Start("\"" + Song("meter.wav", 30) + "\" /P", folder_));
+    HWND window = program_.MainWindow();
+    ASSERT_TRUE(WaitUntil([&] { return program_.IsEnabled(IDM_STOP); }));
+    // The meter area starts black; lit segments are coloured.
+    RECT client;
+    GetClientRect(window, &client);
+    auto litPixels = [&] {
+        HDC dc = GetDC(window);
+        int lit = 0;
+        for (int y = client.bottom - 40; y < client.bottom - 5; y += 3)
+            for (int x = 8; x < 120; x += 2)
+                if ((GetPixel(dc, x, y) & 0xFFFFFF) != 0) ++lit;
+        ReleaseDC(window, dc);
+        return lit;
+    };
+    EXPECT_TRUE(WaitUntil([&] { return litPixels() > 20; }, 10000));
+    program_.PostCommand(IDM_STOP);
+    CloseProgram();
+}
+
+TEST_F(CommandsTest, TabMovesTheFocusAndCCopiesABarWithUseclip) {
+    folder_ = ProfileWith("keys", {{"useclip", "1"}});
+    ASSERT_TRUE(program_.Start("", folder_));
+    ASSERT_NE(program_.MainWindow(), nullptr);
+    HWND bar = program_.Control(IDC_BAR_FIRST + 4);
+    ASSERT_NE(bar, nullptr);
+    SendMessageA(bar, WM_CHAR, 'C', 0);
+    std::string copied;
+    ASSERT_TRUE(WaitUntil([&] {
+        if (!OpenClipboard(nullptr)) return false;
+        HANDLE data = GetClipboardData(CF_TEXT);
+        if (data) copied = static_cast<const char*>(GlobalLock(data)), GlobalUnlock(data);
+        CloseClipboard();
+        return !copied.empty();
+    }));
+    EXPECT_NE(copied.find("decibel"), std::string::npos) << copied;
+
+    HWND before = program_.FocusedWindow();
+    ASSERT_NE(before, nullptr);
+    PostMessageA(before, WM_KEYDOWN, VK_TAB, 0);
+    EXPECT_TRUE(WaitUntil([&] { return program_.FocusedWindow() != before; }));
+    CloseProgram();
+}
+
+}  // namespace
+}  // namespace lomvex::e2e
