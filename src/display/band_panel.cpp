@@ -1,5 +1,6 @@
 // Band geometry and the equalizer panel's texts.
 #include "display/band_panel.h"
+#include "display/format_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,13 +10,6 @@
 
 namespace lomvex {
 namespace {
-
-template <typename... Args>
-std::string Format(const char* format, Args... args) {
-    char buffer[128];
-    std::snprintf(buffer, sizeof buffer, format, args...);
-    return buffer;
-}
 
 int Round(double value) {
     return static_cast<int>(value + 0.5);
@@ -55,10 +49,10 @@ std::string BarLabelText(unsigned rateKhz, int fftparam, int bar, bool japanese)
     BandEdges e = BandGeometry(rateKhz, fftparam, bar);
     double c =
         e.lower == 0 || e.upper == 0 ? e.upper * 0.7 : std::sqrt(std::max(0.0, e.lower * e.upper));
-    if (c < 99.5) return Format("%d", Round(c));
-    if (c < 995.0) return Format("%d0", Round(c / 10));
-    if (c < 9950.0) return Format("%d00", Round(c / 100));
-    return Format(japanese ? ja::kBandKiloLabelFormat : kBandKiloLabelFormat, Round(c / 1000));
+    if (c < 99.5) return FormatText("%d", Round(c));
+    if (c < 995.0) return FormatText("%d0", Round(c / 10));
+    if (c < 9950.0) return FormatText("%d00", Round(c / 100));
+    return FormatText(japanese ? ja::kBandKiloLabelFormat : kBandKiloLabelFormat, Round(c / 1000));
 }
 
 PanelOrigin InfoPanelOrigin(const LayoutUnits& units) {
@@ -73,8 +67,8 @@ void ValueTextColourOps(DrawList& out, bool dark) {
 }
 
 std::string GainText(int position) {
-    if (position != 0) return Format(" %+3ddb ", -position);
-    return Format(" %3ddb ", 0);
+    if (position != 0) return FormatText(" %+3ddb ", -position);
+    return FormatText(" %3ddb ", 0);
 }
 
 void BandInfoOps(DrawList& out, const BandInfoInputs& in, int bar, int position) {
@@ -84,11 +78,11 @@ void BandInfoOps(DrawList& out, const BandInfoInputs& in, int bar, int position)
         const BandEdges e = BandGeometry(in.rateKhz, in.fftparam, bar);
         const char* dash = in.japanese ? ja::kBandRangeDash : kBandRangeDash;
         out.Text(at.x, at.y,
-                 e.lower >= 10000.0 ? Format("%3.0fk%s  ", e.lower / 1000, dash)
-                                    : Format("%4.0f%s  ", e.lower, dash));
+                 e.lower >= 10000.0 ? FormatText("%3.0fk%s  ", e.lower / 1000, dash)
+                                    : FormatText("%4.0f%s  ", e.lower, dash));
         out.Text(at.x, static_cast<int>(at.y + 2.5 * in.units.unitY),
-                 e.upper >= 10000.0 ? Format("%3.0fkHz  ", e.upper / 1000)
-                                    : Format("%4.0fHz  ", e.upper));
+                 e.upper >= 10000.0 ? FormatText("%3.0fkHz  ", e.upper / 1000)
+                                    : FormatText("%4.0fHz  ", e.upper));
     }
     out.Text(at.x, at.y + 5 * in.units.unitY, GainText(position));
 }
@@ -100,7 +94,7 @@ void ResetGainOps(DrawList& out, const LayoutUnits& units, bool dark) {
 }
 
 std::string BalanceValueText(int balance) {
-    return balance != 0 ? Format("%+4d", balance) : Format("%4d", 0);
+    return balance != 0 ? FormatText("%+4d", balance) : FormatText("%4d", 0);
 }
 
 void BalanceTextOps(DrawList& out, const LayoutUnits& units, bool dark, int balance) {
@@ -110,7 +104,7 @@ void BalanceTextOps(DrawList& out, const LayoutUnits& units, bool dark, int bala
 
 std::string BalanceClipboardText(int balance, bool japanese) {
     const char* name = japanese ? ja::kClipBalanceName : kClipBalanceName;
-    return balance != 0 ? Format("%s %+4d", name, balance) : Format("%s %4d", name, 0);
+    return balance != 0 ? FormatText("%s %+4d", name, balance) : FormatText("%s %4d", name, 0);
 }
 
 std::string BarClipboardText(unsigned rateKhz, int fftparam, int bar, int position, bool japanese) {
@@ -120,20 +114,20 @@ std::string BarClipboardText(unsigned rateKhz, int fftparam, int bar, int positi
         // Half-octave bands carry a space after the "from" part.
         const bool halfOctave = fftparam >= 12;
         if (e.lower >= 9999.5)
-            from = Format(halfOctave ? "%3.0f%s " : "%3.0f%s", e.lower / 1000,
+            from = FormatText(halfOctave ? "%3.0f%s " : "%3.0f%s", e.lower / 1000,
                           japanese ? ja::kClipKiloTo : kClipKiloTo);
         else
-            from = Format(halfOctave ? "%4.0f%s " : "%4.0f%s", e.lower,
+            from = FormatText(halfOctave ? "%4.0f%s " : "%4.0f%s", e.lower,
                           japanese ? ja::kClipTo : kClipTo);
         if (e.upper >= 9999.5)
-            to = Format(japanese ? ja::kClipKiloHertzFormat : kClipKiloHertzFormat, e.upper / 1000);
+            to = FormatText(japanese ? ja::kClipKiloHertzFormat : kClipKiloHertzFormat, e.upper / 1000);
         else
-            to = Format(japanese ? ja::kClipHertzFormat : kClipHertzFormat, e.upper);
+            to = FormatText(japanese ? ja::kClipHertzFormat : kClipHertzFormat, e.upper);
     }
     if (position != 0)
-        return Format(japanese ? ja::kClipDecibelFormat : kClipDecibelFormat, from.c_str(),
+        return FormatText(japanese ? ja::kClipDecibelFormat : kClipDecibelFormat, from.c_str(),
                       to.c_str(), -position);
-    return Format(japanese ? ja::kClipZeroDecibelFormat : kClipZeroDecibelFormat, from.c_str(),
+    return FormatText(japanese ? ja::kClipZeroDecibelFormat : kClipZeroDecibelFormat, from.c_str(),
                   to.c_str(), 0);
 }
 

@@ -1,6 +1,7 @@
 // The level meter: scan, peak bookkeeping, the four bar styles, the scan
 // step and the level warning.
 #include "display/level_meter.h"
+#include "display/format_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -384,24 +385,17 @@ void ReplaceFirst(std::string& text, char c, const char* word) {
     if (at != std::string::npos) text.replace(at, 1, word);
 }
 
-template <typename... Args>
-std::string Format(const char* format, Args... args) {
-    char buffer[128];
-    std::snprintf(buffer, sizeof buffer, format, args...);
-    return buffer;
-}
-
 }  // namespace
 
 LevelWarning BuildLevelWarning(double decibels, int32_t overCount, bool japanese, bool useclip) {
     const bool spelled = japanese && useclip;
     LevelWarning warning;
     warning.text =
-        Format(japanese ? (spelled ? ja::kWarningMaxLevelSpelledFormat : ja::kWarningMaxLevelFormat)
+        FormatText(japanese ? (spelled ? ja::kWarningMaxLevelSpelledFormat : ja::kWarningMaxLevelFormat)
                         : kWarningMaxLevelFormat,
                decibels);
     if (decibels >= 0.0) {
-        warning.text += Format(
+        warning.text += FormatText(
             japanese ? (spelled ? ja::kWarningOverTimesSpelledFormat : ja::kWarningOverTimesFormat)
                      : kWarningOverTimesFormat,
             static_cast<long>(overCount));

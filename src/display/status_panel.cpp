@@ -1,5 +1,6 @@
 // The status panel's texts.
 #include "display/status_panel.h"
+#include "display/format_text.h"
 
 #include <cstdio>
 
@@ -8,13 +9,6 @@ namespace lomvex {
 StatusState statusState;
 
 namespace {
-
-template <typename... Args>
-std::string Format(const char* format, Args... args) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, format, args...);
-    return buffer;
-}
 
 // A count for "%ld": truncated toward zero and held to 32 bits, as the
 // program's `long` is.
@@ -27,34 +21,34 @@ long TruncLong(double value) {
 }  // namespace
 
 std::string StatusRateText(unsigned rateKhz) {
-    return Format("%2d  kHz", static_cast<int>(rateKhz));
+    return FormatText("%2d  kHz", static_cast<int>(rateKhz));
 }
 
 std::string StatusSizeText(const FormatState& format) {
     if (format.bitsShown != 0 || format.rateKhz == 0)
-        return Format("%5d  bit", static_cast<int>(format.bitsShown));
+        return FormatText("%5d  bit", static_cast<int>(format.bitsShown));
     const uint64_t bitsPerSecond = uint64_t{format.avgBytesPerSec} * 8;
     if (format.tag == 0x32)
-        return Format("%5ld baud", TruncLong(static_cast<double>(bitsPerSecond)));
+        return FormatText("%5ld baud", TruncLong(static_cast<double>(bitsPerSecond)));
     const uint64_t kbps = bitsPerSecond / 1000;
-    if (kbps <= 999) return Format("%5ld kbps", static_cast<long>(kbps));
-    return Format("%5ld KB/s", static_cast<long>(format.avgBytesPerSec / 1024));
+    if (kbps <= 999) return FormatText("%5ld kbps", static_cast<long>(kbps));
+    return FormatText("%5ld KB/s", static_cast<long>(format.avgBytesPerSec / 1024));
 }
 
 std::string ElapsedText(const FormatState& format, const RunFacts& run) {
-    if (!run.playing) return Format("%6ld sec", 0L);
+    if (!run.playing) return FormatText("%6ld sec", 0L);
     if (!run.monitorMode && IsCompressedTag(format.tag))
-        return Format("%7ld KB", TruncLong(run.bytes) / 1024);
-    if (format.avgBytesPerSec == 0) return Format("%6ld sec", 0L);
-    return Format("%6ld sec", TruncLong(run.bytes / format.avgBytesPerSec + 0.5));
+        return FormatText("%7ld KB", TruncLong(run.bytes) / 1024);
+    if (format.avgBytesPerSec == 0) return FormatText("%6ld sec", 0L);
+    return FormatText("%6ld sec", TruncLong(run.bytes / format.avgBytesPerSec + 0.5));
 }
 
 std::string LengthText(const FormatState& format, bool monitorMode, uint32_t dataSize) {
-    if (IsCompressedTag(format.tag)) return Format("%7ld KB", static_cast<long>(dataSize >> 10));
-    if (format.avgBytesPerSec == 0) return Format("%6ld sec", 0L);
+    if (IsCompressedTag(format.tag)) return FormatText("%7ld KB", static_cast<long>(dataSize >> 10));
+    if (format.avgBytesPerSec == 0) return FormatText("%6ld sec", 0L);
     if (monitorMode)
-        return Format("%6ld sec", static_cast<long>(kMonitorByteLimit / format.avgBytesPerSec));
-    return Format("%6.0f sec", static_cast<double>(dataSize) / format.avgBytesPerSec);
+        return FormatText("%6ld sec", static_cast<long>(kMonitorByteLimit / format.avgBytesPerSec));
+    return FormatText("%6.0f sec", static_cast<double>(dataSize) / format.avgBytesPerSec);
 }
 
 void RateTextOps(DrawList& out, const LayoutUnits& units, const FormatState& format) {
