@@ -71,10 +71,43 @@ TEST_F(CommandsTest, TheLevelWarningEndsARun) {
     EXPECT_EQ(program_.WaitForExit(30000), 0);
 }
 
-TEST_F(CommandsTest, TheMeterLightsWhileALoudSongPlays) {
-    ASSERT_TRUE(program_.Start("\"" + Song("meter.wav", 30) + "\" /P", folder_));
+// A rising tone, so that the spectrum differs from buffer to buffer.
+Bytes Sweep(uint32_t seconds) {
+    std::vector<int16_t> samples;
+    double phase = 0;
+    for (uint32_t i = 0; i < 44100 * seconds; ++i) {
+        phase += 6.283185307 * (100.0 + 15000.0 * i / (44100.0 * seconds)) / 44100;
+        int16_t s = static_cast<int16_t>(20000 * std::sin(phase));
+        samples.push_back(s);
+        samples.push_back(s);
+    }
+    return WaveOf(samples);
+}
+
+// A checksum of the pixels of a client rectangle of `window`.
+uint32_t AreaChecksum(HWND window, const RECT& area) {
+    HDC dc = GetDC(window);
+    uint32_t sum = 0;
+    for (int y = area.top; y < area.bottom; y += 2)
+        for (int x = area.left; x < area.right; x += 2) sum = sum * 31 + (GetPixel(dc, x, y) & 0xFFFFFF);
+    ReleaseDC(window, dc);
+    return sum;
+}
+
+TEST_F(CommandsTest, TheMeterLightsAndTheGraphMovesWhileASongPlays) {
+    std::string song = folder_ + "\\sweep.wav";
+    ASSERT_TRUE(WriteBytes(song, Sweep(30)));
+    ASSERT_TRUE(program_.Start("\"" + song + "\" /P", folder_));
     HWND window = program_.MainWindow();
     ASSERT_TRUE(WaitUntil([&] { return program_.IsEnabled(IDM_STOP); }));
+    // The graph area lies 17 units down, the balance scrollbar 14.
+    RECT balance;
+    GetWindowRect(program_.Control(IDC_BALANCE), &balance);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&balance), 2);
+    const int unitY = balance.top / 14;
+    const RECT graph = {10, 17 * unitY + 2, 250, 17 * unitY + 98};
+    uint32_t first = AreaChecksum(window, graph);
+    EXPECT_TRUE(WaitUntil([&] { return AreaChecksum(window, graph) != first; }, 10000));
     // The meter area starts black; lit segments are coloured.
     RECT client;
     GetClientRect(window, &client);

@@ -25,9 +25,11 @@ TEST_F(PlaybackTest, SlashPPlaysTheSongAndClosesAtItsEnd) {
     ASSERT_NE(program_.MainWindow(), nullptr);
     EXPECT_EQ(WindowText(program_.MainWindow()), "tune.wav - Lomvex");
     EXPECT_EQ(program_.WaitForExit(30000), 0);
-    // The device received the whole song, in whatever format it mixes to:
-    // at least two seconds of 8-bit mono at 8 kHz.
-    EXPECT_GE(ReadBytes(played).size(), 2u * 8000);
+    // The device (16-bit stereo at 44.1 kHz in the test set-up) received
+    // the whole song: two seconds, and less than one more buffer of padding.
+    double seconds = ReadBytes(played).size() / 176400.0;
+    EXPECT_GE(seconds, 1.95);
+    EXPECT_LE(seconds, 2.5);
 }
 
 TEST_F(PlaybackTest, StopKeepsTheProgramOpen) {
