@@ -181,6 +181,14 @@ int MeterRowTop(int row, int unitY) {
     return (row == 0 ? 30 : 32) * unitY + 100;
 }
 
+bool IsInsideMeterArea(const LayoutUnits& units, unsigned x, unsigned y) {
+    const unsigned left = static_cast<unsigned>(units.unitX);
+    const unsigned right = static_cast<unsigned>(36 * units.unitX);
+    const unsigned top = static_cast<unsigned>(29 * units.unitY + 100);
+    const unsigned bottom = static_cast<unsigned>(34 * units.unitY + 100);
+    return x > left && x < right && y > top && y < bottom;
+}
+
 void DecibelThresholds(uint32_t unit, uint32_t thresholds[24]) {
     struct ZoneStart {
         int first;  // index of the zone's first threshold

@@ -56,6 +56,10 @@ struct MeterInputs {
 
 int MeterRowTop(int row, int unitY);
 
+// A click at client pixel (x, y) lies inside the meter area, borders
+// excluded; such a click forgets the held peaks.
+bool IsInsideMeterArea(const LayoutUnits& units, unsigned x, unsigned y);
+
 // The threshold chain of the decibel-segmented bar: thresholds[i] belongs
 // to the segment with even index n = 48 - 2i (i = 0 .. 23).
 void DecibelThresholds(uint32_t unit, uint32_t thresholds[24]);

@@ -4,7 +4,8 @@
 
 #include <string>
 
-#include "e2e_driver/driver.h"
+#include "e2e/e2e_support.h"
+#include "resources/ids.h"
 
 namespace lomvex::e2e {
 namespace {
@@ -60,6 +61,28 @@ TEST(Startup, OddValuesAreKeptOrFallBackAndAreWrittenBack) {
     EXPECT_EQ(IniKey(ini, "fftparam"), "8");
     EXPECT_EQ(IniKey(ini, "deltatime"), "4096");
     EXPECT_EQ(IniKey(ini, "display"), "0");
+}
+
+}  // namespace
+}  // namespace lomvex::e2e
+
+namespace lomvex::e2e {
+namespace {
+
+TEST(CommandLine, AnUnquotedPathWithSpacesOpensAndARateOptionIsKept) {
+    std::string profile = ProfileWith("cmdline", {{"freq", "22050"}});
+    std::string folder = profile + "\\my songs";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    ASSERT_TRUE(WriteBytes(folder + "\\tune.wav", WaveOf(StereoTones(4410, 440, 660))));
+    LomvexProcess program;
+    ASSERT_TRUE(program.Start(folder + "\\tune.wav /4", profile));
+    HWND window = program.MainWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(window) == "tune.wav - Lomvex"; }));
+    EXPECT_TRUE(WaitUntil([&] { return program.IsEnabled(IDM_PLAY); }));
+    program.Close();
+    EXPECT_EQ(program.WaitForExit(), 0);
+    EXPECT_EQ(IniKey(profile + "\\lomvex.INI", "freq"), "44100");
 }
 
 }  // namespace

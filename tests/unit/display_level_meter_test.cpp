@@ -397,3 +397,20 @@ TEST(LevelWarning, JapaneseTextsAndTheSpelledOutForm) {
 
 }  // namespace
 }  // namespace lomvex
+
+namespace lomvex {
+namespace {
+
+TEST(MeterArea, ClicksInsideItsBordersOnly) {
+    LayoutUnits units{6, 6, 4};  // the area: x 6 .. 216, y 274 .. 304
+    EXPECT_TRUE(IsInsideMeterArea(units, 7, 275));
+    EXPECT_TRUE(IsInsideMeterArea(units, 215, 303));
+    EXPECT_FALSE(IsInsideMeterArea(units, 6, 290));
+    EXPECT_FALSE(IsInsideMeterArea(units, 216, 290));
+    EXPECT_FALSE(IsInsideMeterArea(units, 100, 274));
+    EXPECT_FALSE(IsInsideMeterArea(units, 100, 304));
+    EXPECT_FALSE(IsInsideMeterArea(units, 100, 150));  // the graph area
+}
+
+}  // namespace
+}  // namespace lomvex

@@ -4,6 +4,7 @@
 #include <mmsystem.h>
 #include <shellapi.h>
 
+#include "display/level_meter.h"
 #include "display/win32/balance_text.h"
 #include "display/win32/run_display.h"
 #include "display/win32/status_panel.h"
@@ -179,11 +180,7 @@ void OnFocus() {
 }
 
 void OnMeterClick(LPARAM position) {
-    const LayoutUnits& u = shell.units;
-    unsigned x = LOWORD(position), y = HIWORD(position);
-    if (x > static_cast<unsigned>(u.unitX) && x < static_cast<unsigned>(36 * u.unitX) &&
-        y > static_cast<unsigned>(29 * u.unitY + 100) && y < static_cast<unsigned>(34 * u.unitY + 100))
-        ResetHeldPeaks();
+    if (IsInsideMeterArea(shell.units, LOWORD(position), HIWORD(position))) ResetHeldPeaks();
 }
 
 void OnDestroy() {
