@@ -1,6 +1,8 @@
 // The end-to-end driver: process start, window search, message boxes.
 #include "e2e_driver/driver.h"
 
+#include "resources/ids.h"
+
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -28,9 +30,10 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
     char title[256] = "";
     if (search->title) GetWindowTextA(window, title, sizeof title);
     // A dialog that has a modal box of its own open is disabled: the box,
-    // enabled, is the one to answer.
+    // enabled, is the one to answer. (The main window may be disabled too.)
+    bool isDialog = lstrcmpA(search->className, "#32770") == 0;
     if (owner == search->processId && lstrcmpA(className, search->className) == 0 &&
-        IsWindowVisible(window) && IsWindowEnabled(window) &&
+        IsWindowVisible(window) && (!isDialog || IsWindowEnabled(window)) &&
         (!search->title || lstrcmpA(title, search->title) == 0) &&
         !(search->messageBoxOnly && FileNameField(window) != nullptr)) {
         search->found = window;
@@ -162,7 +165,12 @@ HWND LomvexProcess::FocusedWindow() {
 }
 
 HWND LomvexProcess::MainWindow(DWORD milliseconds) {
-    if (mainWindow_ == nullptr) mainWindow_ = WaitForWindow(info_.dwProcessId, "lomvex", milliseconds);
+    if (mainWindow_ != nullptr) return mainWindow_;
+    HWND window = WaitForWindow(info_.dwProcessId, "lomvex", milliseconds);
+    // The window shows before its controls are made; it is ready once the
+    // check boxes, among the last of them, exist.
+    if (window && WaitUntil([&] { return GetDlgItem(window, IDC_SUBSONIC) != nullptr; }, milliseconds))
+        mainWindow_ = window;
     return mainWindow_;
 }
 
