@@ -141,3 +141,33 @@ TEST(SaveCompressed, AnMp3IsSavedAsSixteenBitPcmAtItsRate) {
 
 }  // namespace
 }  // namespace lomvex::e2e
+
+namespace lomvex::e2e {
+namespace {
+
+TEST(SaveShortData, ADataChunkLongerThanTheFileSavesWhatIsThere) {
+    std::string folder = ProfileWith("short", {{"mado", "2"}});
+    std::vector<int16_t> samples = StereoTones(44100, 440, 660);
+    Bytes data;
+    for (int16_t s : samples) testing::AppendU16(data, static_cast<uint16_t>(s));
+    // The "data" chunk claims twice the bytes the file holds.
+    Bytes song = testing::Riff("WAVE", {testing::Chunk("fmt ", testing::PcmFormat(2, 44100, 16)),
+                                        testing::Chunk("data", data, 2 * data.size())});
+    ASSERT_TRUE(WriteBytes(folder + "\\short.wav", song));
+    LomvexProcess program;
+    ASSERT_TRUE(program.Start("\"" + folder + "\\short.wav\"", folder));
+    ASSERT_TRUE(WaitUntil([&] { return program.IsEnabled(IDM_PLAY); }));
+    std::string target = folder + "\\short_MO.WAV";
+    program.PostCommand(IDM_SAVE);
+    ASSERT_TRUE(program.AnswerFileDialog("Save", target));
+    ASSERT_TRUE(WaitUntil([&] { return ReadSavedWave(target).valid && program.IsEnabled(IDM_PLAY); },
+                          30000));
+    SavedWave wave = ReadSavedWave(target);
+    ASSERT_EQ(wave.samples.size(), samples.size());
+    for (size_t i = 0; i < samples.size(); ++i) ASSERT_NEAR(wave.samples[i], samples[i], 1) << i;
+    program.Close();
+    EXPECT_EQ(program.WaitForExit(), 0);
+}
+
+}  // namespace
+}  // namespace lomvex::e2e

@@ -94,9 +94,9 @@ bool CreateOutput(const std::string& path) {
     return true;
 }
 
-// Reads, decodes and processes the next buffer into wave buffer 0; returns
-// the bytes to write (0 at the end of the data).
-uint32_t NextProcessedBuffer() {
+// The next amount of source data: a one-time length, or what remains, which
+// marks the end of the data. Counts it as done and shows the elapsed time.
+uint32_t TakeNextReadLength() {
     uint32_t n = engine.oneTimeLength;
     if (n >= playFile.remaining) {
         n = playFile.remaining;
@@ -107,21 +107,30 @@ uint32_t NextProcessedBuffer() {
     DrawElapsedText(save.dc->get());
     engine.playing = false;
     playFile.remaining -= n;
-    if (n == 0) return 0;
+    return n;
+}
+
+// Reads, decodes and processes `n` source bytes into wave buffer 0; returns
+// the bytes to write.
+uint32_t ReadAndProcess(uint32_t n) {
     // A "data" chunk longer than the file ends in a short read: only what
-    // was read is processed, never stale buffer contents.
-    if (IsDecoding()) {
-        uint32_t read = static_cast<uint32_t>(playFile.file->Read(engine.buffer[0], n));
-        n = read ? AcmConvert(engine.buffer[0], read) : 0;
-    } else {
-        n = static_cast<uint32_t>(playFile.file->Read(engine.buffer[kStagingBuffer], n));
-        n -= n % (formatState.blockAlign ? formatState.blockAlign : 1);
-    }
-    if (n < engine.oneTimeLength && !engine.endOfData) {
+    // was read is processed, never stale buffer contents, and it ends the data.
+    uint8_t* target = IsDecoding() ? engine.buffer[0] : engine.buffer[kStagingBuffer];
+    uint32_t read = static_cast<uint32_t>(playFile.file->Read(target, n));
+    if (read < n) {
         engine.endOfData = true;
         playFile.remaining = 0;
     }
+    if (IsDecoding())
+        n = read ? AcmConvert(engine.buffer[0], read) : 0;
+    else
+        n = read - read % (formatState.blockAlign ? formatState.blockAlign : 1);
     return ProcessBuffer(save.dc->get(), 0, n, engine.endOfData);
+}
+
+bool WriteOutput(uint32_t n) {
+    return mmioWrite(save.output, reinterpret_cast<const char*>(engine.buffer[0]), n) ==
+           static_cast<LONG>(n);
 }
 
 // Pumps the window's messages. A quit message (the window was closed, which
@@ -141,21 +150,15 @@ bool PumpMessages() {
 }
 
 void RunSaveLoop() {
-    for (;;) {
-        if (!PumpMessages() || save.cancel || save.output == nullptr) break;
-        bool endBefore = engine.endOfData;
-        uint32_t n = NextProcessedBuffer();
-        if (n == 0 && (endBefore || playFile.remaining == 0) && engine.endOfData &&
-            engine.bytesPlayed > 0 && playFile.remaining == 0 && endBefore)
-            break;
-        if (n > 0 &&
-            mmioWrite(save.output, reinterpret_cast<const char*>(engine.buffer[0]), n) !=
-                static_cast<LONG>(n)) {
-            ShowDiagnostic(kDiskFullText, "", BoxOwner::MainWindow);
+    while (PumpMessages() && !save.cancel) {
+        uint32_t n = TakeNextReadLength();
+        if (n == 0) break;
+        uint32_t out = ReadAndProcess(n);
+        if (out > 0 && !WriteOutput(out)) {
+            ShowMessageBox({kDiskFullText, "", BoxIcon::Exclamation, BoxOwner::MainWindow});
             break;
         }
-        if (n > 0) DrawLevels(save.dc->get(), 0, n);
-        if (endBefore) break;
+        if (out > 0) DrawLevels(save.dc->get(), 0, out);
     }
     FinishSave();
 }
