@@ -11,6 +11,16 @@ setup_wine_env
 configure_and_build
 "$ROOT/scripts/fuzz.sh"
 
+# A small file system that fills up, for the full-disk save test (skipped
+# where nothing can be mounted).
+FULL_DISK="$BUILD/fulldisk"
+mkdir -p "$FULL_DISK"
+if mountpoint -q "$FULL_DISK" || mount -t tmpfs -o size=256k tmpfs "$FULL_DISK" 2>/dev/null; then
+  export LOMVEX_FULL_DISK="$FULL_DISK"
+  rm -f "$FULL_DISK"/*
+  trap 'umount "$FULL_DISK" 2>/dev/null || true' EXIT
+fi
+
 status=0
 echo "== Native tests =="
 ctest --test-dir "$BUILD/native" --output-on-failure -j "$JOBS" || status=1

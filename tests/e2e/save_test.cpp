@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 
 #include "e2e/e2e_support.h"
 #include "resources/ids.h"
@@ -167,6 +168,37 @@ TEST(SaveShortData, ADataChunkLongerThanTheFileSavesWhatIsThere) {
     for (size_t i = 0; i < samples.size(); ++i) ASSERT_NEAR(wave.samples[i], samples[i], 1) << i;
     program.Close();
     EXPECT_EQ(program.WaitForExit(), 0);
+}
+
+}  // namespace
+}  // namespace lomvex::e2e
+
+namespace lomvex::e2e {
+namespace {
+
+TEST(SaveFullDisk, AFullDiskIsReportedAndLeavesAValidShorterFile) {
+    const char* fullDisk = std::getenv("LOMVEX_FULL_DISK");
+    if (fullDisk == nullptr) GTEST_SKIP() << "no small file system to fill";
+    std::string folder = ProfileWith("full");
+    ASSERT_TRUE(WriteBytes(folder + "\\song.wav", WaveOf(StereoTones(44100 * 3, 440, 660))));
+    std::string target = WindowsPath(std::string(fullDisk) + "/song_MO.WAV");
+    DeleteFileA(target.c_str());
+    LomvexProcess program;
+    ASSERT_TRUE(program.Start("\"" + folder + "\\song.wav\"", folder));
+    ASSERT_TRUE(WaitUntil([&] { return program.IsEnabled(IDM_PLAY); }));
+    program.PostCommand(IDM_SAVE);
+    ASSERT_TRUE(program.AnswerFileDialog("Save", target));
+    MessageBoxInfo box = program.FindMessageBox();
+    EXPECT_EQ(box.text, "Disk full or Disk I/O error");
+    LomvexProcess::Answer(box);
+    EXPECT_TRUE(WaitUntil([&] { return program.IsEnabled(IDM_PLAY); }));
+    SavedWave wave = ReadSavedWave(target);
+    EXPECT_TRUE(wave.valid);
+    EXPECT_GT(wave.samples.size(), 0u);
+    EXPECT_LT(wave.samples.size(), 2u * 44100 * 3);
+    program.Close();
+    EXPECT_EQ(program.WaitForExit(), 0);
+    DeleteFileA(target.c_str());
 }
 
 }  // namespace

@@ -29,9 +29,14 @@ namespace {
 
 struct SaveState {
     HMMIO output = nullptr;
+    std::string path;
     MMCKINFO riff = {};
     MMCKINFO data = {};
     bool cancel = false;
+    // The end of what is known to be on disk; after a failed write the file
+    // is cut back to it, so it stays a valid, shorter WAV file.
+    LONG writtenEnd = 0;
+    bool writeFailed = false;
     std::unique_ptr<MainWindowDc> dc;
 };
 
@@ -57,7 +62,9 @@ void CloseOutput() {
 bool CreateOutput(const std::string& path) {
     std::vector<char> name(path.begin(), path.end());
     name.push_back('\0');
-    save.output = mmioOpenA(name.data(), nullptr, MMIO_CREATE | MMIO_WRITE | MMIO_ALLOCBUF);
+    // Unbuffered: each write then reports the count that reached the file,
+    // which is how a full disk shows.
+    save.output = mmioOpenA(name.data(), nullptr, MMIO_CREATE | MMIO_WRITE);
     if (save.output == nullptr) {
         ShowUserMessage(IDS_CANT_OPEN_FILE, ja::kCantOpenWriteFile);
         return false;
@@ -91,6 +98,9 @@ bool CreateOutput(const std::string& path) {
         CloseOutput();
         return false;
     }
+    save.path = path;
+    save.writeFailed = false;
+    save.writtenEnd = mmioSeek(save.output, 0, SEEK_CUR);
     return true;
 }
 
@@ -129,8 +139,24 @@ uint32_t ReadAndProcess(uint32_t n) {
 }
 
 bool WriteOutput(uint32_t n) {
-    return mmioWrite(save.output, reinterpret_cast<const char*>(engine.buffer[0]), n) ==
-           static_cast<LONG>(n);
+    bool written = mmioWrite(save.output, reinterpret_cast<const char*>(engine.buffer[0]), n) ==
+                   static_cast<LONG>(n);
+    if (written)
+        save.writtenEnd = mmioSeek(save.output, 0, SEEK_CUR);
+    else
+        save.writeFailed = true;
+    return written;
+}
+
+// After a failed write: drops the part of the failed buffer that did reach
+// the disk, so the file ends on whole buffers.
+void CutToWrittenEnd() {
+    HANDLE file = CreateFileA(save.path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;
+    SetFilePointer(file, save.writtenEnd, nullptr, FILE_BEGIN);
+    SetEndOfFile(file);
+    CloseHandle(file);
 }
 
 // Pumps the window's messages. A quit message (the window was closed, which
@@ -216,9 +242,11 @@ void SaveProcessedOutput(const std::string& path) {
 void FinishSave() {
     if (save.output == nullptr) return;
     if (shell.settings.levelwarning) ShowLevelWarning(false);
+    if (save.writeFailed) mmioSeek(save.output, save.writtenEnd, SEEK_SET);
     mmioAscend(save.output, &save.data, 0);
     mmioAscend(save.output, &save.riff, 0);
     CloseOutput();
+    if (save.writeFailed) CutToWrittenEnd();
     SetSaveControls(false);
     SetIdleControls(true);
     CloseAcmStream();
