@@ -14,13 +14,18 @@ constexpr uint32_t kFrames = 44100 * 2;
 
 class SaveTest : public ::testing::Test {
    protected:
-    // Starts the program on a fresh song with the given settings.
+    // Starts the program on a fresh two-second song with the given settings.
     void Start(std::map<std::string, std::string> settings) {
-        folder_ = ProfileWith("save", settings);
         samples_ = StereoTones(kFrames, 440, 660);
-        song_ = folder_ + "\\song.wav";
-        ASSERT_TRUE(WriteBytes(song_, WaveOf(samples_)));
-        ASSERT_TRUE(program_.Start("\"" + song_ + "\"", folder_));
+        StartOn("song.wav", WaveOf(samples_), settings);
+    }
+    // Starts the program on the file `name` holding `bytes`.
+    void StartOn(const std::string& name, const Bytes& bytes,
+                 std::map<std::string, std::string> settings = {}) {
+        folder_ = ProfileWith("save", settings);
+        song_ = folder_ + "\\" + name;
+        ASSERT_TRUE(WriteBytes(song_, bytes));
+        ASSERT_TRUE(started_ = program_.Start("\"" + song_ + "\"", folder_));
         ASSERT_NE(program_.MainWindow(), nullptr);
         ASSERT_TRUE(WaitUntil([&] { return program_.IsEnabled(IDM_PLAY); }));
     }
@@ -36,11 +41,13 @@ class SaveTest : public ::testing::Test {
                          30000);
     }
     void TearDown() override {
+        if (!started_) return;
         program_.Close();
         EXPECT_EQ(program_.WaitForExit(), 0);
     }
 
     LomvexProcess program_;
+    bool started_ = false;
     std::string folder_, song_;
     std::vector<int16_t> samples_;
 };
@@ -110,24 +117,11 @@ TEST_F(SaveTest, AnUnwritableTargetShowsCantOpenFile) {
     LomvexProcess::Answer(box);
 }
 
-}  // namespace
-}  // namespace lomvex::e2e
-
-namespace lomvex::e2e {
-namespace {
-
-TEST(SaveCompressed, AnMp3IsSavedAsSixteenBitPcmAtItsRate) {
-    std::string folder = ProfileWith("mp3");
-    std::string song = folder + "\\tone.mp3";
-    ASSERT_TRUE(WriteBytes(song, ReadBytes(WindowsPath(LOMVEX_TEST_DATA "/mpeg2_22k.mp3"))));
-    LomvexProcess program;
-    ASSERT_TRUE(program.Start("\"" + song + "\"", folder));
-    ASSERT_TRUE(WaitUntil([&] { return program.IsEnabled(IDM_PLAY); }));
-    std::string target = folder + "\\tone_MO.WAV";
-    program.PostCommand(IDM_SAVE);
-    ASSERT_TRUE(program.AnswerFileDialog("Save", target));
-    ASSERT_TRUE(WaitUntil([&] { return ReadSavedWave(target).valid && program.IsEnabled(IDM_PLAY); },
-                          30000));
+TEST_F(SaveTest, AnMp3IsSavedAsSixteenBitPcmAtItsRate) {
+    StartOn("tone.mp3", ReadBytes(WindowsPath(LOMVEX_TEST_DATA "/mpeg2_22k.mp3")));
+    std::string target = folder_ + "\\tone_MO.WAV";
+    Save(target);
+    ASSERT_TRUE(SaveFinished(target));
     SavedWave wave = ReadSavedWave(target);
     EXPECT_EQ(wave.tag, 1);
     EXPECT_EQ(wave.bits, 16);
@@ -136,68 +130,40 @@ TEST(SaveCompressed, AnMp3IsSavedAsSixteenBitPcmAtItsRate) {
     // About one second of sound, give or take the decoder's edges.
     EXPECT_GT(wave.samples.size(), 22050u * 8 / 10);
     EXPECT_LT(wave.samples.size(), 22050u * 12 / 10);
-    program.Close();
-    EXPECT_EQ(program.WaitForExit(), 0);
 }
 
-}  // namespace
-}  // namespace lomvex::e2e
-
-namespace lomvex::e2e {
-namespace {
-
-TEST(SaveShortData, ADataChunkLongerThanTheFileSavesWhatIsThere) {
-    std::string folder = ProfileWith("short", {{"mado", "2"}});
-    std::vector<int16_t> samples = StereoTones(44100, 440, 660);
+TEST_F(SaveTest, ADataChunkLongerThanTheFileSavesWhatIsThere) {
+    samples_ = StereoTones(44100, 440, 660);
     Bytes data;
-    for (int16_t s : samples) testing::AppendU16(data, static_cast<uint16_t>(s));
+    for (int16_t s : samples_) testing::AppendU16(data, static_cast<uint16_t>(s));
     // The "data" chunk claims twice the bytes the file holds.
-    Bytes song = testing::Riff("WAVE", {testing::Chunk("fmt ", testing::PcmFormat(2, 44100, 16)),
-                                        testing::Chunk("data", data, 2 * data.size())});
-    ASSERT_TRUE(WriteBytes(folder + "\\short.wav", song));
-    LomvexProcess program;
-    ASSERT_TRUE(program.Start("\"" + folder + "\\short.wav\"", folder));
-    ASSERT_TRUE(WaitUntil([&] { return program.IsEnabled(IDM_PLAY); }));
-    std::string target = folder + "\\short_MO.WAV";
-    program.PostCommand(IDM_SAVE);
-    ASSERT_TRUE(program.AnswerFileDialog("Save", target));
-    ASSERT_TRUE(WaitUntil([&] { return ReadSavedWave(target).valid && program.IsEnabled(IDM_PLAY); },
-                          30000));
+    StartOn("short.wav",
+            testing::Riff("WAVE", {testing::Chunk("fmt ", testing::PcmFormat(2, 44100, 16)),
+                                   testing::Chunk("data", data, 2 * data.size())}),
+            {{"mado", "2"}});
+    std::string target = folder_ + "\\short_MO.WAV";
+    Save(target);
+    ASSERT_TRUE(SaveFinished(target));
     SavedWave wave = ReadSavedWave(target);
-    ASSERT_EQ(wave.samples.size(), samples.size());
-    for (size_t i = 0; i < samples.size(); ++i) ASSERT_NEAR(wave.samples[i], samples[i], 1) << i;
-    program.Close();
-    EXPECT_EQ(program.WaitForExit(), 0);
+    ASSERT_EQ(wave.samples.size(), samples_.size());
+    for (size_t i = 0; i < samples_.size(); ++i) ASSERT_NEAR(wave.samples[i], samples_[i], 1) << i;
 }
 
-}  // namespace
-}  // namespace lomvex::e2e
-
-namespace lomvex::e2e {
-namespace {
-
-TEST(SaveFullDisk, AFullDiskIsReportedAndLeavesAValidShorterFile) {
+TEST_F(SaveTest, AFullDiskIsReportedAndLeavesAValidShorterFile) {
     const char* fullDisk = std::getenv("LOMVEX_FULL_DISK");
     if (fullDisk == nullptr) GTEST_SKIP() << "no small file system to fill";
-    std::string folder = ProfileWith("full");
-    ASSERT_TRUE(WriteBytes(folder + "\\song.wav", WaveOf(StereoTones(44100 * 3, 440, 660))));
+    StartOn("long.wav", WaveOf(StereoTones(44100 * 3, 440, 660)));
     std::string target = WindowsPath(std::string(fullDisk) + "/song_MO.WAV");
     DeleteFileA(target.c_str());
-    LomvexProcess program;
-    ASSERT_TRUE(program.Start("\"" + folder + "\\song.wav\"", folder));
-    ASSERT_TRUE(WaitUntil([&] { return program.IsEnabled(IDM_PLAY); }));
-    program.PostCommand(IDM_SAVE);
-    ASSERT_TRUE(program.AnswerFileDialog("Save", target));
-    MessageBoxInfo box = program.FindMessageBox();
+    Save(target);
+    MessageBoxInfo box = program_.FindMessageBox();
     EXPECT_EQ(box.text, "Disk full or Disk I/O error");
     LomvexProcess::Answer(box);
-    EXPECT_TRUE(WaitUntil([&] { return program.IsEnabled(IDM_PLAY); }));
+    EXPECT_TRUE(WaitUntil([&] { return program_.IsEnabled(IDM_PLAY); }));
     SavedWave wave = ReadSavedWave(target);
     EXPECT_TRUE(wave.valid);
     EXPECT_GT(wave.samples.size(), 0u);
     EXPECT_LT(wave.samples.size(), 2u * 44100 * 3);
-    program.Close();
-    EXPECT_EQ(program.WaitForExit(), 0);
     DeleteFileA(target.c_str());
 }
 
