@@ -13,29 +13,25 @@ DrawOp& DrawList::Next(OpKind kind) {
     return op;
 }
 
-void DrawList::Fill(int x, int y, int width, int height, Colour colour) {
-    DrawOp& op = Next(OpKind::Fill);
+DrawOp& DrawList::NextRect(OpKind kind, int x, int y, int width, int height) {
+    DrawOp& op = Next(kind);
     op.x = x;
     op.y = y;
     op.width = width;
     op.height = height;
-    op.colour = colour;
+    return op;
+}
+
+void DrawList::Fill(int x, int y, int width, int height, Colour colour) {
+    NextRect(OpKind::Fill, x, y, width, height).colour = colour;
 }
 
 void DrawList::Blackness(int x, int y, int width, int height) {
-    DrawOp& op = Next(OpKind::Blackness);
-    op.x = x;
-    op.y = y;
-    op.width = width;
-    op.height = height;
+    NextRect(OpKind::Blackness, x, y, width, height);
 }
 
 void DrawList::Whiteness(int x, int y, int width, int height) {
-    DrawOp& op = Next(OpKind::Whiteness);
-    op.x = x;
-    op.y = y;
-    op.width = width;
-    op.height = height;
+    NextRect(OpKind::Whiteness, x, y, width, height);
 }
 
 void DrawList::MoveTo(int x, int y) {

@@ -87,6 +87,7 @@ class DrawList {
 
    private:
     DrawOp& Next(OpKind kind);
+    DrawOp& NextRect(OpKind kind, int x, int y, int width, int height);
 
     std::vector<DrawOp> ops_;
     size_t used_ = 0;

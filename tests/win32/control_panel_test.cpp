@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include "win32/panel_window.h"
+
 #include <cstring>
 #include <string>
 
@@ -63,13 +65,7 @@ int Width(HWND window) {
 
 class ControlPanelTest : public ::testing::Test {
    protected:
-    static void SetUpTestSuite() {
-        WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = kTestClass;
-        RegisterClassA(&windowClass);
-    }
+    static void SetUpTestSuite() { testing::RegisterPanelWindowClass(kTestClass, DefWindowProcA); }
 
     void SetUp() override {
         shell = ShellState{};
@@ -87,9 +83,7 @@ class ControlPanelTest : public ::testing::Test {
     }
 
     HWND MakeWindow(HMENU menu = nullptr) {
-        window_ = CreateWindowA(kTestClass, "control panel test", WS_OVERLAPPEDWINDOW, 0, 0, 400,
-                                500, nullptr, menu, instanceHandle, nullptr);
-        mainWindow = window_;
+        window_ = testing::MakePanelWindow(kTestClass, "control panel test", menu);
         return window_;
     }
 

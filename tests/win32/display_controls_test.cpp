@@ -2,6 +2,8 @@
 // (focus order, radio steps, F1, clipboard copies), the bar labels, Reset
 // and the info panel's source values.
 #include <gtest/gtest.h>
+
+#include "win32/panel_window.h"
 #include <windows.h>
 
 #include <cstdio>
@@ -80,13 +82,7 @@ void SetShift(bool down) {
 
 class DisplayControlsTest : public ::testing::Test {
    protected:
-    static void SetUpTestSuite() {
-        WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = TestWindowProc;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = kTestClass;
-        RegisterClassA(&windowClass);
-    }
+    static void SetUpTestSuite() { testing::RegisterPanelWindowClass(kTestClass, TestWindowProc); }
 
     void SetUp() override {
         shell = ShellState{};
@@ -99,9 +95,7 @@ class DisplayControlsTest : public ::testing::Test {
         formatState = FormatState{};
         instanceHandle = GetModuleHandleA(nullptr);
         commands.clear();
-        window_ = CreateWindowA(kTestClass, "display test", WS_OVERLAPPEDWINDOW, 0, 0, 400, 500,
-                                nullptr, nullptr, instanceHandle, nullptr);
-        mainWindow = window_;
+        window_ = testing::MakePanelWindow(kTestClass, "display test");
         ASSERT_TRUE(CreateControls());
         ApplyEqualizerMode();
     }
