@@ -25,11 +25,12 @@ constexpr uint32_t kBufferFrames = kBufferBytes / 4;
 void BM_PlaybackChain(benchmark::State& state) {
     const int fftparam = static_cast<int>(state.range(0));
     int mado = static_cast<int>(state.range(1));
-    AllocFrameArrays(fftparam, mado);
-    StartPipelineRun();
+    PipelineState pipeline;
+    AllocFrameArrays(pipeline, fftparam, mado);
+    StartPipelineRun(pipeline);
 
     EqualizerSettings equalizer;
-    for (int j = 0; j < kGraphicBars; ++j) equalizer.bars[j] = (j % 5) - 2 + (j % 5 == 2);
+    for (int j = 0; j < kBarCount; ++j) equalizer.bars[j] = (j % 5) - 2 + (j % 5 == 2);
 
     PipelineInputs in;
     in.frame.mado = mado;
@@ -42,7 +43,7 @@ void BM_PlaybackChain(benchmark::State& state) {
     const ChannelSettings channels{kChannelMinusOne, 0};
 
     const uint32_t capacity =
-        kBufferBytes + (mado == kWindowRect ? 0 : static_cast<uint32_t>(pipelineState.n / 2) * 4);
+        kBufferBytes + (mado == kWindowRect ? 0 : static_cast<uint32_t>(pipeline.n / 2) * 4);
     std::vector<uint8_t> staging(capacity), mixed(capacity), ring(capacity);
     std::mt19937 rng(1);
     for (uint8_t& byte : staging) byte = static_cast<uint8_t>(rng());
@@ -55,7 +56,7 @@ void BM_PlaybackChain(benchmark::State& state) {
     for (auto _ : state) {
         const int source = ApplyChannelOperation(channels, in.source, buffers, 5, 4, kBufferBytes);
         const uint32_t length =
-            ProcessFrames(display, in, buffers[source], ring.data(), kBufferBytes, capacity);
+            ProcessFrames(pipeline, display, in, buffers[source], ring.data(), kBufferBytes, capacity);
         benchmark::DoNotOptimize(length);
         benchmark::ClobberMemory();
     }

@@ -11,9 +11,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/format_tags.h"
+
 namespace lomvex {
 
-constexpr uint16_t kTagPcm = 1;
 constexpr uint16_t kTagMpegLayer3 = 85;
 constexpr uint16_t kTagOggVorbis = 0x674F;
 

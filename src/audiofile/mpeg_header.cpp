@@ -17,7 +17,7 @@
 #include <new>
 
 #include "audiofile/mpeg_header_word.h"
-#include "engine/messages.h"
+#include "base/messages.h"
 
 namespace lomvex {
 namespace {

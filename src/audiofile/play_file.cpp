@@ -5,8 +5,9 @@
 #include "audiofile/mpeg_header.h"
 #include "audiofile/ogg_header.h"
 #include "audiofile/reader_texts.h"
-#include "engine/device_messages.h"
-#include "engine/messages.h"
+#include "base/base_texts.h"
+#include "base/device_messages.h"
+#include "base/messages.h"
 #include "resources/ids.h"
 
 namespace lomvex {

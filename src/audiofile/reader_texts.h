@@ -14,11 +14,7 @@ extern const char kCantReadFmt[];
 extern const char kNoMemory[];
 extern const char kMemoryLockFailed[];
 extern const char kDataEmpty[];
-extern const char kBadDeviceId[];
 extern const char kOutputAllocated[];
-extern const char kDeviceNoMemory[];
-extern const char kNoPlayDriver[];
-extern const char kCantOpenOutput[];
 extern const char kPathTooLong[];
 
 }  // namespace lomvex::ja

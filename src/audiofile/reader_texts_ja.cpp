@@ -15,11 +15,7 @@ const char kCantReadFmt[] = "形式チャンクを読み取れません。";
 const char kNoMemory[] = "極度のメモリ不足です。";
 const char kMemoryLockFailed[] = "メモリのロックに失敗しました。";
 const char kDataEmpty[] = "データ チャンクが空です。";
-const char kBadDeviceId[] = "範囲外のデバイスIDが指定されました。";
 const char kOutputAllocated[] = "他のソフトが再生回路を使っています。";
-const char kDeviceNoMemory[] = "メモリの割り当てができません。";
-const char kNoPlayDriver[] = "この形式を再生できるドライバがありません。";
-const char kCantOpenOutput[] = "音声出力デバイスを開けません。";
 const char kPathTooLong[] = "ファイル名が長すぎます。";
 
 }  // namespace lomvex::ja

@@ -102,6 +102,17 @@ void BalanceTextOps(DrawList& out, const LayoutUnits& units, bool dark, int bala
     out.Text(ClientWidth(units) - 5 * units.unitX, 14 * units.unitY, BalanceValueText(balance));
 }
 
+void ParametricLabelOps(DrawList& out, const LayoutUnits& units, bool dark, bool japanese) {
+    ValueTextColourOps(out, dark);
+    const char* to = japanese ? ja::kParametricTo : kParametricTo;
+    for (int i = 0; i < 3; ++i) {
+        const int y = (3 * i + 18) * units.unitY + 2 * i + 100;
+        out.Text(8 * units.unitX, y, to);
+        out.Text(18 * units.unitX, y, "Hz");
+        out.Text(27 * units.unitX, y, "db");
+    }
+}
+
 std::string BalanceClipboardText(int balance, bool japanese) {
     const char* name = japanese ? ja::kClipBalanceName : kClipBalanceName;
     return balance != 0 ? FormatText("%s %+4d", name, balance) : FormatText("%s %4d", name, 0);

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "display/draw_list.h"
-#include "shell/layout_units.h"
+#include "base/layout_units.h"
 
 namespace lomvex {
 
@@ -59,6 +59,10 @@ void ResetGainOps(DrawList& out, const LayoutUnits& units, bool dark);
 // The balance value beside the balance scrollbar.
 std::string BalanceValueText(int balance);
 void BalanceTextOps(DrawList& out, const LayoutUnits& units, bool dark, int balance);
+
+// The unit labels beside the three rows of parametric fields ("to", "Hz",
+// "db"), in the value-text colours as the balance value is.
+void ParametricLabelOps(DrawList& out, const LayoutUnits& units, bool dark, bool japanese);
 
 // Clipboard texts: the balance, and bar `bar` with its band and gain.
 std::string BalanceClipboardText(int balance, bool japanese);

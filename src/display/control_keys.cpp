@@ -5,7 +5,7 @@
 #include <initializer_list>
 
 #include "resources/ids.h"
-#include "shell/settings.h"
+#include "base/settings_values.h"
 
 namespace lomvex {
 namespace {

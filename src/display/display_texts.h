@@ -22,6 +22,7 @@ constexpr char kTraceMsecFormat[] = "%d msec";
 // Equalizer labels, info panel and clipboard texts.
 constexpr char kBandKiloLabelFormat[] = "%dkilo";
 constexpr char kBandRangeDash[] = " -";
+constexpr char kParametricTo[] = "to";
 constexpr char kClipBalanceName[] = "balance";
 constexpr char kClipKiloTo[] = "kilo to ";
 constexpr char kClipTo[] = " to ";
@@ -48,6 +49,7 @@ extern const char kWarningPointWord[];
 
 extern const char kBandKiloLabelFormat[];
 extern const char kBandRangeDash[];
+extern const char kParametricTo[];
 extern const char kClipBalanceName[];
 extern const char kClipKiloTo[];
 extern const char kClipTo[];

@@ -19,6 +19,7 @@ const char kWarningPointWord[] = "点";
 
 const char kBandKiloLabelFormat[] = "%dキロ";
 const char kBandRangeDash[] = "～";
+const char kParametricTo[] = "～";
 const char kClipBalanceName[] = "ﾊﾞﾗﾝｽ";
 const char kClipKiloTo[] = "キロから";
 const char kClipTo[] = "から";

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "display/display_texts.h"
+#include "dsp/pcm_frames.h"
 #include "dsp/rate_model.h"
 
 namespace lomvex {
@@ -170,7 +171,7 @@ uint32_t Magnitude8(uint8_t byte) {
 }
 
 uint32_t Magnitude16(const uint8_t* data, uint32_t sample) {
-    int16_t value = static_cast<int16_t>(data[2 * sample] | (data[2 * sample + 1] << 8));
+    int16_t value = ReadSample16(data + 2 * sample);
     return value < 0 ? static_cast<uint32_t>(-static_cast<int32_t>(value))
                      : static_cast<uint32_t>(value);
 }

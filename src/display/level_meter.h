@@ -14,7 +14,7 @@
 #include <string>
 
 #include "display/draw_list.h"
-#include "shell/layout_units.h"
+#include "base/layout_units.h"
 
 namespace lomvex {
 

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "display/draw_list.h"
-#include "display/format_state.h"
-#include "shell/layout_units.h"
+#include "audiofile/format_state.h"
+#include "base/layout_units.h"
 
 namespace lomvex {
 

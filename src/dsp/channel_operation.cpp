@@ -4,15 +4,9 @@
 namespace lomvex {
 namespace {
 
-inline int32_t Read16(const uint8_t* p) {
-    return static_cast<int16_t>(static_cast<uint16_t>(p[0] | (p[1] << 8)));
-}
+inline int32_t Read16(const uint8_t* p) { return ReadSample16(p); }
 
-inline void Write16(uint8_t* p, int32_t v) {
-    const uint16_t bits = static_cast<uint16_t>(static_cast<int16_t>(v));
-    p[0] = static_cast<uint8_t>(bits & 0xFF);
-    p[1] = static_cast<uint8_t>(bits >> 8);
-}
+inline void Write16(uint8_t* p, int32_t v) { WriteSample16(p, static_cast<int16_t>(v)); }
 
 // One stereo pair: balance scales each side, sum/difference mixes both.
 inline void MixPair(int operation, ChannelGains g, int32_t& left, int32_t& right) {

@@ -15,6 +15,7 @@
 #include <cstdint>
 
 #include "dsp/pcm_frames.h"
+#include "resources/ids.h"
 
 namespace lomvex {
 
@@ -22,6 +23,9 @@ constexpr int kChannelNothing = 511;
 constexpr int kChannelBalance = 512;
 constexpr int kChannelMonaural = 513;
 constexpr int kChannelMinusOne = 514;
+// The operations are the ids of their radio buttons.
+static_assert(kChannelNothing == IDC_CHANNEL_NOTHING && kChannelBalance == IDC_CHANNEL_BALANCE &&
+              kChannelMonaural == IDC_CHANNEL_MONAURAL && kChannelMinusOne == IDC_CHANNEL_MINUS_ONE);
 
 // The control panel's choice.
 struct ChannelSettings {

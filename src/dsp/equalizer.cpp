@@ -124,10 +124,10 @@ void ApplyEqualizer(const EqualizerSettings& settings, double sampleRate, int ch
                     double* re, double* im, int n) {
     const double step = sampleRate / n;
     switch (settings.fftmode) {
-        case kEqParametric:
+        case kFftModeParametric:
             ApplyParametric(settings.parametric, step, re, im, n);
             break;
-        case kEqEasy:
+        case kFftModeEasy:
             ApplyEasySetting(settings.easy, channelOperation == kChannelMinusOne, step, re, im, n);
             break;
         default:

@@ -6,13 +6,10 @@
 // each; bin i stands for i*fs/N Hz, accumulated step by step in doubles.
 #pragma once
 
+#include "base/settings_values.h"
+
 namespace lomvex {
 
-constexpr int kEqGraphic = 152;
-constexpr int kEqParametric = 153;
-constexpr int kEqEasy = 154;
-
-constexpr int kGraphicBars = 20;
 constexpr int kParametricValues = 9;
 
 // Voice ranges of the Easy Setting, in the order they are tried.
@@ -28,10 +25,10 @@ struct EasySetting {
 };
 
 struct EqualizerSettings {
-    int fftmode = kEqGraphic;  // 152, 153 or 154; 0 counts as 152
+    int fftmode = kFftModeGraphic;  // 152, 153 or 154; 0 counts as 152
     // T[0] (lowest band) .. T[19]: the bars' scroll positions, the negated
     // decibel value (-12 .. 72); gain 2^(-T/6).
-    int bars[kGraphicBars] = {};
+    int bars[kBarCount] = {};
     // Per band b = 0, 1, 2: lower edge Hz, upper edge Hz, gain dB.
     double parametric[kParametricValues] = {};
     EasySetting easy;

@@ -4,12 +4,16 @@
 
 #include <cstdint>
 
+#include "resources/ids.h"
+
 namespace lomvex {
 
 // View items of the View menu that the pipeline tells apart.
 constexpr int kViewWaveform = 197;
 constexpr int kViewOctaveBars = 198;
 constexpr int kViewSpectrum = 199;
+static_assert(kViewWaveform == IDM_VIEW_WAVE && kViewOctaveBars == IDM_VIEW_LEVEL &&
+              kViewSpectrum == IDM_VIEW_SPECTRUM);
 
 class FrameDisplay {
    public:

@@ -8,11 +8,9 @@
 #include "dsp/dsp_texts.h"
 #include "dsp/fft.h"
 #include "dsp/pipeline_common.h"
-#include "engine/messages.h"
+#include "base/messages.h"
 
 namespace lomvex {
-
-PipelineState pipelineState;
 
 namespace {
 
@@ -50,8 +48,7 @@ void ZeroDoubles(double* first, int count) {
     if (count > 0) std::fill(first, first + count, 0.0);
 }
 
-void AllocFrameArrays(int fftparam, int& mado) {
-    PipelineState& state = pipelineState;
+void AllocFrameArrays(PipelineState& state, int fftparam, int& mado) {
     for (int p = 0; p < 2; ++p) {
         state.re[p].reset();
         state.im[p].reset();
@@ -70,8 +67,8 @@ void AllocFrameArrays(int fftparam, int& mado) {
     }
 }
 
-void StartPipelineRun() {
-    pipelineState.processedBuffers = 0;
+void StartPipelineRun(PipelineState& state) {
+    state.processedBuffers = 0;
 }
 
 int OutputLayoutCode(const PipelineInputs& in) {
@@ -81,9 +78,8 @@ int OutputLayoutCode(const PipelineInputs& in) {
     return in.source.layoutCode;
 }
 
-uint32_t ProcessBlockFrames(FrameDisplay& display, const PipelineInputs& in, const uint8_t* source,
-                            uint8_t* out, uint32_t byteCount) {
-    PipelineState& state = pipelineState;
+uint32_t ProcessBlockFrames(PipelineState& state, FrameDisplay& display, const PipelineInputs& in,
+                            const uint8_t* source, uint8_t* out, uint32_t byteCount) {
     if (byteCount == 0) return 0;
     const int inLayout = in.source.layoutCode;
     const int outLayout = OutputLayoutCode(in);
@@ -135,12 +131,12 @@ uint32_t ProcessBlockFrames(FrameDisplay& display, const PipelineInputs& in, con
     return outBytes;
 }
 
-uint32_t ProcessFrames(FrameDisplay& display, const PipelineInputs& in, const uint8_t* source,
-                       uint8_t* out, uint32_t byteCount, uint32_t capacity) {
+uint32_t ProcessFrames(PipelineState& state, FrameDisplay& display, const PipelineInputs& in,
+                       const uint8_t* source, uint8_t* out, uint32_t byteCount, uint32_t capacity) {
     if (in.frame.mado == kWindowRect) {
-        return ProcessBlockFrames(display, in, source, out, byteCount);
+        return ProcessBlockFrames(state, display, in, source, out, byteCount);
     }
-    return ProcessOverlapFrames(display, in, source, out, byteCount, capacity);
+    return ProcessOverlapFrames(state, display, in, source, out, byteCount, capacity);
 }
 
 }  // namespace lomvex

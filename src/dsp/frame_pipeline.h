@@ -62,7 +62,7 @@ struct OverlapState {
     int oldcenter = 0;
 };
 
-// The pipeline's process-wide state: two frame pairs of N doubles (left or
+// The pipeline's state, one per process (the engine holds it): two frame pairs of N doubles (left or
 // only channel in re, right channel in im), the overlap geometry and the
 // number of buffers handled since the run started.
 struct PipelineState {
@@ -74,17 +74,15 @@ struct PipelineState {
     uint32_t processedBuffers = 0;
 };
 
-extern PipelineState pipelineState;
-
 // Frees the frame arrays and allocates four arrays of Pow2(fftparam) doubles
 // (fftparam is held to 2 .. 16, the lengths the ramp table serves). Without
 // memory for pair 0: "nomem" and the process ends with exit code 1. Without
 // memory for pair 1: "nomem" is shown and `mado` becomes 2, so only the block
 // path (pair 0) is used.
-void AllocFrameArrays(int fftparam, int& mado);
+void AllocFrameArrays(PipelineState& state, int fftparam, int& mado);
 
 // A play, monitor or save run starts: the next overlap buffer starts afresh.
-void StartPipelineRun();
+void StartPipelineRun(PipelineState& state);
 
 // The layout written: the source's, but one channel while saving with
 // "L+R(monaural)" or "L-R(minusOne)".
@@ -93,18 +91,18 @@ int OutputLayoutCode(const PipelineInputs& in);
 // Processes `byteCount` bytes of `source` into `out` (at least byteCount
 // bytes). Returns the output length: byteCount, or byteCount/2 when the
 // output is mono and the source stereo.
-uint32_t ProcessBlockFrames(FrameDisplay& display, const PipelineInputs& in, const uint8_t* source,
-                            uint8_t* out, uint32_t byteCount);
+uint32_t ProcessBlockFrames(PipelineState& state, FrameDisplay& display, const PipelineInputs& in,
+                            const uint8_t* source, uint8_t* out, uint32_t byteCount);
 
 // Processes `byteCount` bytes of `source` into `out`, which holds `capacity`
 // bytes. Returns the output length in bytes, never more than `capacity`; 0
 // when the buffer only filled the next frame's rising region.
-uint32_t ProcessOverlapFrames(FrameDisplay& display, const PipelineInputs& in,
-                              const uint8_t* source, uint8_t* out, uint32_t byteCount,
+uint32_t ProcessOverlapFrames(PipelineState& state, FrameDisplay& display,
+                              const PipelineInputs& in, const uint8_t* source, uint8_t* out, uint32_t byteCount,
                               uint32_t capacity);
 
 // The path that `mado` selects; returns the output length in bytes.
-uint32_t ProcessFrames(FrameDisplay& display, const PipelineInputs& in, const uint8_t* source,
-                       uint8_t* out, uint32_t byteCount, uint32_t capacity);
+uint32_t ProcessFrames(PipelineState& state, FrameDisplay& display, const PipelineInputs& in,
+                       const uint8_t* source, uint8_t* out, uint32_t byteCount, uint32_t capacity);
 
 }  // namespace lomvex

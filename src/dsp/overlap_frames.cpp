@@ -15,7 +15,7 @@
 #include "dsp/frame_pipeline.h"
 #include "dsp/pipeline_common.h"
 #include "dsp/ramp_table.h"
-#include "engine/messages.h"
+#include "base/messages.h"
 
 namespace lomvex {
 namespace {
@@ -67,7 +67,7 @@ uint8_t OutputRow(const uint8_t* out, int layout, int64_t i) {
     const uint8_t* p = out + i * LayoutBytesPerFrame(layout);
     double s;
     if (layout & kLayout16Bit) {
-        s = static_cast<int16_t>(static_cast<uint16_t>(p[0] | (p[1] << 8))) * (1.0 / 32768);
+        s = ReadSample16(p) * (1.0 / 32768);
     } else {
         s = (p[0] - 128) * (1.0 / 128);
     }
@@ -76,16 +76,15 @@ uint8_t OutputRow(const uint8_t* out, int layout, int64_t i) {
 
 }  // namespace
 
-uint32_t ProcessOverlapFrames(FrameDisplay& display, const PipelineInputs& in,
-                              const uint8_t* source, uint8_t* out, uint32_t byteCount,
-                              uint32_t capacity) {
-    PipelineState& state = pipelineState;
+uint32_t ProcessOverlapFrames(PipelineState& state, FrameDisplay& display,
+                              const PipelineInputs& in, const uint8_t* source, uint8_t* out,
+                              uint32_t byteCount, uint32_t capacity) {
     OverlapState& o = state.overlap;
     if (byteCount == 0) return 0;
     if (!state.re[1] || !state.im[1]) {
         // Without pair 1 (no memory for it, or no arrays at all) only whole
         // blocks can be processed.
-        return ProcessBlockFrames(display, in, source, out, std::min(byteCount, capacity));
+        return ProcessBlockFrames(state, display, in, source, out, std::min(byteCount, capacity));
     }
     if (!IsProcessable(in.source)) {
         const uint32_t copied = std::min(byteCount, capacity);

@@ -6,15 +6,9 @@
 namespace lomvex {
 namespace {
 
-inline double Sample16(const uint8_t* p) {
-    return static_cast<int16_t>(static_cast<uint16_t>(p[0] | (p[1] << 8)));
-}
+inline double Sample16(const uint8_t* p) { return ReadSample16(p); }
 
-inline void Store16(uint8_t* p, double v) {
-    const uint16_t bits = static_cast<uint16_t>(ToPcm16(v));
-    p[0] = static_cast<uint8_t>(bits & 0xFF);
-    p[1] = static_cast<uint8_t>(bits >> 8);
-}
+inline void Store16(uint8_t* p, double v) { WriteSample16(p, ToPcm16(v)); }
 
 inline void StoreSample(uint8_t* p, bool sixteen, double v) {
     if (sixteen) {

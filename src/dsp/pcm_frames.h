@@ -8,11 +8,12 @@
 
 #include <cstdint>
 
+#include "base/format_tags.h"
+
 namespace lomvex {
 
 constexpr int kLayout16Bit = 1;
 constexpr int kLayoutStereo = 2;
-constexpr unsigned kFormatTagPcm = 1;
 
 inline int LayoutChannels(int layout) {
     return (layout & kLayoutStereo) ? 2 : 1;
@@ -24,18 +25,36 @@ inline int LayoutBytesPerFrame(int layout) {
     return LayoutChannels(layout) * LayoutBytesPerSample(layout);
 }
 
+// One 16-bit sample: signed, little-endian.
+inline int16_t ReadSample16(const uint8_t* p) {
+    return static_cast<int16_t>(static_cast<uint16_t>(p[0] | (p[1] << 8)));
+}
+inline void WriteSample16(uint8_t* p, int16_t v) {
+    const uint16_t bits = static_cast<uint16_t>(v);
+    p[0] = static_cast<uint8_t>(bits & 0xFF);
+    p[1] = static_cast<uint8_t>(bits >> 8);
+}
+
+// The byte of silence: 8-bit samples rest at 128, 16-bit ones at 0.
+inline uint8_t SilenceByte(unsigned bitsPerSample) {
+    return bitsPerSample == 16 ? 0x00 : 0x80;
+}
+inline uint8_t LayoutSilenceByte(int layout) {
+    return SilenceByte((layout & kLayout16Bit) ? 16 : 8);
+}
+
 // What the processing needs to know about the sound being played, monitored
 // or saved (from the format state and the decoder binding).
 struct PcmSource {
     int layoutCode = 3;                  // 0 mono 8-bit ... 3 stereo 16-bit
-    unsigned formatTag = kFormatTagPcm;  // wFormatTag of the file's format record
+    unsigned formatTag = kTagPcm;  // wFormatTag of the file's format record
     bool decoderStream = false;          // a decoder stream converts the file to PCM
     double sampleRate = 44100.0;         // Hz, the file's own rate
 };
 
 // The sound can be processed: it is PCM, or a decoder turns it into PCM.
 inline bool IsProcessable(const PcmSource& source) {
-    return source.formatTag == kFormatTagPcm || source.decoderStream;
+    return source.formatTag == kTagPcm || source.decoderStream;
 }
 
 // A double as a 16-bit sample: clipped to -32768 .. 32767, else truncated

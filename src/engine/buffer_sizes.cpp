@@ -1,6 +1,10 @@
 // One-time length and wave buffer sizes.
 #include "engine/buffer_sizes.h"
 
+#include <cstring>
+
+#include "dsp/pcm_frames.h"
+
 namespace lomvex {
 
 uint32_t ComputeOneTimeLength(const FormatFields& format, uint32_t units) {
@@ -33,6 +37,11 @@ uint32_t WaveBufferSize(uint32_t contentSize, bool overlapPath, int fftparam, in
 
 bool IsLastQueuedBuffer(int index, const uint32_t readLength[4], uint32_t remaining) {
     return index < 3 ? readLength[index + 1] == 0 : remaining == 0;
+}
+
+uint32_t FillEmptyOutput(uint8_t* buffer, int layoutCode) {
+    std::memset(buffer, LayoutSilenceByte(layoutCode), 4);
+    return 4;
 }
 
 }  // namespace lomvex

@@ -22,4 +22,9 @@ uint32_t WaveBufferSize(uint32_t contentSize, bool overlapPath, int fftparam, in
 // data itself (the last of the four looks at the remaining count instead).
 bool IsLastQueuedBuffer(int index, const uint32_t readLength[4], uint32_t remaining);
 
+// A buffer the pipeline left empty (its sound waits for the next buffer)
+// still goes to the device, so the ring never stalls: four bytes of the
+// silence of `layoutCode` are written to `buffer`; returns 4.
+uint32_t FillEmptyOutput(uint8_t* buffer, int layoutCode);
+
 }  // namespace lomvex

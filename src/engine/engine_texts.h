@@ -5,8 +5,6 @@
 namespace lomvex {
 
 constexpr char kDiskFullText[] = "Disk full or Disk I/O error";
-// The caption the system gives a box that has none.
-constexpr char kErrorCaption[] = "Error";
 
 namespace ja {
 
@@ -24,7 +22,6 @@ extern const char kCantCreateRiff[];
 extern const char kCantCreateFmt[];
 extern const char kCantCreateData[];
 extern const char kSaveOntoSource[];
-extern const char kErrorCaption[];
 
 }  // namespace ja
 }  // namespace lomvex

@@ -17,7 +17,6 @@ const char kCantOpenWriteFile[] = "書き込みファイルを開けません。
 const char kCantCreateRiff[] = "RIFFチャンクが作成できません";
 const char kCantCreateFmt[] = "FMTチャンクが作成できません";
 const char kCantCreateData[] = "データチャンクを作成できません";
-const char kErrorCaption[] = "エラー";
 const char kSaveOntoSource[] = "再生中のファイルには保存できません。別の名前を選んでください。";
 
 }  // namespace lomvex::ja

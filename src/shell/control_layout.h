@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/layout_units.h"
+#include "base/layout_units.h"
 
 namespace lomvex {
 

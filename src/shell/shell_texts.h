@@ -43,7 +43,6 @@ extern const char kHighBoost[];
 extern const char kLowBoost[];
 extern const char kSubsonic[];
 // Painted between the "from" and "to" fields of the parametric rows ("to").
-extern const char kParametricTo[];
 // The dialogs' 3D-look system menu item (one form for every shell).
 extern const char kThreeDimension[];
 

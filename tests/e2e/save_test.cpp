@@ -90,6 +90,12 @@ TEST_F(SaveTest, NothingReproducesTheSongThroughTheOverlapPath) {
     // The Hann ramps of 256-point frames leave a ripple of at most
     // |x|·7π/(2·256) + 1 (the block path is exact to 1).
     EXPECT_LE(worst, 12000 * 7 * 3.1416 / 512 + 1) << "at sample " << worstAt;
+    // The save gives back exactly the controls it took: with 256-point
+    // frames the first and third bars cover no band and stay disabled.
+    EXPECT_FALSE(program_.IsEnabled(IDC_BAR_FIRST));
+    EXPECT_TRUE(program_.IsEnabled(IDC_BAR_FIRST + 1));
+    EXPECT_FALSE(program_.IsEnabled(IDC_BAR_FIRST + 2));
+    EXPECT_TRUE(program_.IsEnabled(IDC_CHANNEL_MINUS_ONE));
 }
 
 TEST_F(SaveTest, SavingOntoTheSongIsRefused) {
@@ -128,6 +134,28 @@ TEST_F(SaveTest, AnMp3IsSavedAsSixteenBitPcmAtItsRate) {
     EXPECT_EQ(wave.channels, 1);
     EXPECT_EQ(wave.rate, 22050u);
     // About one second of sound, give or take the decoder's edges.
+    EXPECT_GT(wave.samples.size(), 22050u * 8 / 10);
+    EXPECT_LT(wave.samples.size(), 22050u * 12 / 10);
+}
+
+// A save that cannot create its file leaves the MP3 closed, so the next
+// save opens and decodes it again rather than taking its bytes as PCM.
+TEST_F(SaveTest, AfterAFailedSaveAnMp3IsDecodedAgain) {
+    StartOn("tone.mp3", ReadBytes(WindowsPath(LOMVEX_TEST_DATA "/mpeg2_22k.mp3")));
+    program_.PostCommand(IDM_SAVE);
+    ASSERT_TRUE(program_.AnswerFileDialog("Save", "Z:\\proc\\lomvex_MO.WAV"));
+    MessageBoxInfo box = program_.FindMessageBox();
+    EXPECT_EQ(box.text, "cant open file");
+    LomvexProcess::Answer(box);
+    MessageBoxInfo another = program_.FindMessageBox(1500);
+    EXPECT_EQ(another.window, nullptr) << another.caption << ": " << another.text;
+    if (another.window) LomvexProcess::Answer(another);
+
+    std::string target = folder_ + "\\tone_MO.WAV";
+    Save(target);
+    ASSERT_TRUE(SaveFinished(target));
+    SavedWave wave = ReadSavedWave(target);
+    EXPECT_EQ(wave.rate, 22050u);
     EXPECT_GT(wave.samples.size(), 22050u * 8 / 10);
     EXPECT_LT(wave.samples.size(), 22050u * 12 / 10);
 }

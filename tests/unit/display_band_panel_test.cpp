@@ -97,6 +97,25 @@ TEST(BandPanel, BalanceTexts) {
     EXPECT_EQ(BalanceClipboardText(12, true), Cp932("ﾊﾞﾗﾝｽ  +12"));
 }
 
+// The labels take the value-text colours themselves: painted alone (each
+// draw list restores the context) they would otherwise come out in the
+// context's default colours.
+TEST(BandPanel, ParametricLabelsInTheValueTextColours) {
+    DrawList list;
+    ParametricLabelOps(list, {8, 7, 5}, true, false);
+    ASSERT_EQ(list.size(), 3u + 9u);
+    EXPECT_EQ(list[0].colour, Rgb(128, 128, 128));
+    EXPECT_EQ(list[1].colour, kWhite);
+    EXPECT_EQ(list[2].kind, OpKind::OpaqueBack);
+    EXPECT_EQ(list[3], (DrawOp{OpKind::Text, 64, 18 * 7 + 100, 0, 0, 0, "to"}));
+    EXPECT_EQ(list[10], (DrawOp{OpKind::Text, 144, 24 * 7 + 104, 0, 0, 0, "Hz"}));
+    EXPECT_EQ(list[11], (DrawOp{OpKind::Text, 216, 24 * 7 + 104, 0, 0, 0, "db"}));
+    list.Clear();
+    ParametricLabelOps(list, {8, 7, 5}, false, true);
+    EXPECT_EQ(list[0].colour, Rgb(192, 192, 192));
+    EXPECT_EQ(list[3].text, Cp932("～"));
+}
+
 TEST(BandPanel, ClipboardTextsOfTheBars) {
     EXPECT_EQ(BarClipboardText(44, 12, 19, 0, false), " 16kilo to    22kiloHertz    0decibel");
     EXPECT_EQ(BarClipboardText(44, 12, 0, 12, false), "  16 to     27Hertz  -12decibel");

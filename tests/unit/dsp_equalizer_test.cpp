@@ -43,7 +43,7 @@ TEST(DspEqualizer, GraphicOctaveBands) {
     ExpectBand(g, 512, 1023, 2.0);  // and 1024 .. 1535
     ExpectBand(g, 0, 511, 1.0);
 
-    eq = Mode(kEqGraphic);
+    eq = Mode(kFftModeGraphic);
     eq.bars[0] = -6;
     eq.bars[4] = 6;
     eq.bars[6] = -6;
@@ -57,8 +57,8 @@ TEST(DspEqualizer, GraphicOctaveBands) {
 }
 
 TEST(DspEqualizer, GraphicHalfOctaveBands) {
-    EqualizerSettings eq = Mode(kEqGraphic);
-    for (int j = 0; j < kGraphicBars; ++j) eq.bars[j] = -(j + 1);
+    EqualizerSettings eq = Mode(kFftModeGraphic);
+    for (int j = 0; j < kBarCount; ++j) eq.bars[j] = -(j + 1);
     const std::vector<double> g = Gains(eq, 4096);
     ExpectBand(g, 1448, 2047, std::pow(2.0, 20 / 6.0));  // boundary 1448.14
     ExpectBand(g, 1447, 1447, std::pow(2.0, 19 / 6.0));
@@ -70,7 +70,7 @@ TEST(DspEqualizer, GraphicHalfOctaveBands) {
 }
 
 TEST(DspEqualizer, ParametricBands) {
-    EqualizerSettings eq = Mode(kEqParametric);
+    EqualizerSettings eq = Mode(kFftModeParametric);
     ExpectBand(Gains(eq, 512), 0, 255, 1.0);  // empty fields: all edges 0
     const double bands[9] = {100, 200, -6, 100, 150, 12, 300, 300, 12};
     std::copy(bands, bands + 9, eq.parametric);
@@ -82,7 +82,7 @@ TEST(DspEqualizer, ParametricBands) {
 }
 
 TEST(DspEqualizer, EasySettingCutsAndBoosts) {
-    EqualizerSettings eq = Mode(kEqEasy);
+    EqualizerSettings eq = Mode(kFftModeEasy);
     eq.easy.voice[kSoprano] = true;
     const double fs = 40960.0;  // 10 Hz per bin at 4096 points
     std::vector<double> g = Gains(eq, 4096, fs);
@@ -94,7 +94,7 @@ TEST(DspEqualizer, EasySettingCutsAndBoosts) {
     ExpectBand(g, 33, 181, 0.0);  // up to 1812 Hz
     ExpectBand(g, 182, 182, 1.0);
 
-    eq = Mode(kEqEasy);
+    eq = Mode(kFftModeEasy);
     eq.easy.subsonic = eq.easy.lowBoost = true;
     g = Gains(eq, 4096, fs);
     ExpectBand(g, 0, 0, 0.0);  // 0 Hz: subsonic (0/20)^2
@@ -104,9 +104,9 @@ TEST(DspEqualizer, EasySettingCutsAndBoosts) {
 
 TEST(DspEqualizer, MinusOneBoostsLowBandsUnequally) {
     const int n = 4096;
-    ExpectBand(Gains(Mode(kEqEasy), n, 40960.0), 0, n / 2 - 1, 1.0);  // nothing ticked
+    ExpectBand(Gains(Mode(kFftModeEasy), n, 40960.0), 0, n / 2 - 1, 1.0);  // nothing ticked
     std::vector<double> re(n, 1.0), im(n, 1.0);
-    ApplyEqualizer(Mode(kEqEasy), 40960.0, kChannelMinusOne, re.data(), im.data(), n);
+    ApplyEqualizer(Mode(kFftModeEasy), 40960.0, kChannelMinusOne, re.data(), im.data(), n);
     // Bins 0 .. 12 are 0 .. 120 Hz: {bin i, bin N-1-i}.
     const double expected[13][2] = {{1, 1},   {1, 1},   {2.8, 2}, {4, 2.8}, {4, 2.8},
                                     {4, 2.8}, {2.8, 2}, {2.8, 2}, {2, 1.4}, {2, 1.4},

@@ -10,7 +10,7 @@
 
 #include "dsp/fft.h"
 #include "dsp/frame_pipeline.h"
-#include "engine/messages.h"
+#include "base/messages.h"
 
 namespace lomvex {
 namespace {
@@ -75,8 +75,8 @@ class DspPipeline : public ::testing::Test {
 
     // A new run with frames of 2^fftparam points and window `mado`.
     void Start(int fftparam, int mado, int layoutCode = 3) {
-        AllocFrameArrays(fftparam, mado);
-        StartPipelineRun();
+        AllocFrameArrays(state, fftparam, mado);
+        StartPipelineRun(state);
         in.frame.mado = mado;
         in.source.layoutCode = layoutCode;
     }
@@ -87,14 +87,15 @@ class DspPipeline : public ::testing::Test {
                              uint32_t capacity = 0) {
         in.endOfData = last;
         const uint32_t bytes = static_cast<uint32_t>(input.size());
-        const uint32_t room = in.frame.mado == kWindowRect ? 0 : pipelineState.n / 2;
+        const uint32_t room = in.frame.mado == kWindowRect ? 0 : state.n / 2;
         if (capacity == 0) capacity = bytes + room * LayoutBytesPerFrame(in.source.layoutCode);
         std::vector<uint8_t> out(capacity, 0xA5);
-        out.resize(ProcessFrames(rec, in, input.data(), out.data(), bytes, capacity));
+        out.resize(ProcessFrames(state, rec, in, input.data(), out.data(), bytes, capacity));
         return out;
     }
 
     Recorder rec;
+    PipelineState state;
     PipelineInputs in;
 
    private:
@@ -117,10 +118,10 @@ TEST_F(DspPipeline, WorkedExampleLengths) {
     EXPECT_EQ(Run(steady).size(), 4033u * 4);
     EXPECT_EQ(Run(steady).size(), 4096u * 4);
     EXPECT_EQ(Run(steady, true).size(), (4096u + 63) * 4);
-    StartPipelineRun();  // a new run starts afresh
+    StartPipelineRun(state);  // a new run starts afresh
     EXPECT_EQ(Run(steady).size(), 4033u * 4);
     Start(20, kWindowHann);  // held to the longest frame the ramps serve
-    EXPECT_EQ(pipelineState.n, 65536);
+    EXPECT_EQ(state.n, 65536);
     Start(7, kWindowTaper);  // what the Options dialog stores without a selection
     EXPECT_EQ(Run(steady, true).size(), steady.size());
     EXPECT_TRUE(rec.boxes.empty());
@@ -242,7 +243,7 @@ TEST_F(DspPipeline, CapacityAndConsistencyBoxes) {
     EXPECT_EQ(Run(input, false, 16000).size(), 16000u);  // cut, never written beyond
     EXPECT_EQ(rec.boxes, std::vector<std::string>{"384"});
 
-    pipelineState.overlap.left = 200;  // 2 channels x 200 > 256
+    state.overlap.left = 200;  // 2 channels x 200 > 256
     try {
         Run(input);
         FAIL() << "no exit";

@@ -2,6 +2,8 @@
 // the saved format, the record format fitting and the enabling rules.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "audiofile/byte_source.h"
 #include "engine/buffer_sizes.h"
 #include "engine/saved_format.h"
@@ -55,6 +57,18 @@ TEST(WaveBufferSize, AddsHalfAFrameForTheOverlapPath) {
     EXPECT_EQ(WaveBufferSize(1000, true, 10, 1), 1000u + 1024);
     EXPECT_EQ(WaveBufferSize(1000, true, 10, 2), 1000u + 1024);
     EXPECT_EQ(WaveBufferSize(1000, true, 10, 3), 1000u + 2048);
+}
+
+// An empty pipeline output is replaced by four bytes of silence: 128 for
+// 8-bit sound (a zero byte there is a full-scale click), 0 for 16-bit.
+TEST(EmptyOutput, IsSilenceOfTheLayout) {
+    uint8_t buffer[6] = {1, 2, 3, 4, 5, 6};
+    EXPECT_EQ(FillEmptyOutput(buffer, 2), 4u);
+    EXPECT_EQ(std::vector<uint8_t>(buffer, buffer + 6), (std::vector<uint8_t>{128, 128, 128, 128, 5, 6}));
+    EXPECT_EQ(FillEmptyOutput(buffer, 0), 4u);
+    EXPECT_EQ(buffer[0], 128);
+    FillEmptyOutput(buffer, 3);
+    EXPECT_EQ(std::vector<uint8_t>(buffer, buffer + 6), (std::vector<uint8_t>{0, 0, 0, 0, 5, 6}));
 }
 
 TEST(LastBufferMark, GoesOnTheLastBufferThatGotData) {

@@ -1,11 +1,11 @@
 // The format state derived from a format record, and the layout units.
-#include "display/format_state.h"
+#include "audiofile/format_state.h"
 
 #include <gtest/gtest.h>
 
 #include "audiofile/format_record.h"
 #include "common/riff_builder.h"
-#include "shell/layout_units.h"
+#include "base/layout_units.h"
 
 namespace lomvex {
 namespace {

@@ -1,6 +1,7 @@
 // The reader's Japanese messages are stored as the Shift-JIS bytes of the
 // quoted texts (the build encodes the UTF-8 sources).
 #include "audiofile/reader_texts.h"
+#include "base/base_texts.h"
 
 #include <gtest/gtest.h>
 

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "common/cp932.h"
+#include "display/display_texts.h"
 
 namespace lomvex {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "common/recording_sink.h"
-#include "engine/win32/message_box_sink.h"
+#include "base/win32/message_box_sink.h"
 
 namespace lomvex::testing {
 

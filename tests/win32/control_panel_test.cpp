@@ -17,9 +17,9 @@
 #include <string>
 
 #include "resources/ids.h"
-#include "shell/control_state.h"
+#include "dsp/control_state.h"
 #include "shell/scroll_rules.h"
-#include "shell/shell_state.h"
+#include "base/program_state.h"
 #include "shell/shell_texts.h"
 #include "shell/win32/localize_menu.h"
 #include "shell/win32/main_window.h"
@@ -68,9 +68,9 @@ class ControlPanelTest : public ::testing::Test {
     static void SetUpTestSuite() { testing::RegisterPanelWindowClass(kTestClass, DefWindowProcA); }
 
     void SetUp() override {
-        shell = ShellState{};
-        shell.windowsVersion = 0x0601;
-        shell.units = {6, 6, 4};  // W = 4 · 6 + 256 = 280
+        program = ProgramState{};
+        program.windowsVersion = 0x0601;
+        program.units = {6, 6, 4};  // W = 4 · 6 + 256 = 280
         controlState = ControlState{};
         controls = ControlHandles{};
         instanceHandle = GetModuleHandleA(nullptr);
@@ -79,7 +79,7 @@ class ControlPanelTest : public ::testing::Test {
     void TearDown() override {
         if (window_) DestroyWindow(window_);
         mainWindow = nullptr;
-        shell = ShellState{};
+        program = ProgramState{};
     }
 
     HWND MakeWindow(HMENU menu = nullptr) {
@@ -93,8 +93,8 @@ class ControlPanelTest : public ::testing::Test {
     }
 
     void ApplyMode(int fftmode, int fftparam) {
-        shell.settings.fftmode = fftmode;
-        shell.settings.fftparam = fftparam;
+        program.settings.fftmode = fftmode;
+        program.settings.fftparam = fftparam;
         ApplyEqualizerMode();
     }
 
@@ -149,8 +149,8 @@ TEST_F(ControlPanelTest, LabelsLieInFrontOfTheirBarsAndFieldsBehindTheirLabels) 
 
 TEST_F(ControlPanelTest, InitialValues) {
     controlState.channel.operation = IDC_CHANNEL_MONAURAL;
-    shell.settings.eq[3] = -6;
-    shell.settings.eq[5] = 100;  // out of range in the settings file
+    program.settings.eq[3] = -6;
+    program.settings.eq[5] = 100;  // out of range in the settings file
     Create();
     for (int r = 0; r < kRadioCount; ++r)
         EXPECT_EQ(SendMessageA(controls.radios[r], BM_GETCHECK, 0, 0),
@@ -163,12 +163,12 @@ TEST_F(ControlPanelTest, InitialValues) {
     EXPECT_EQ(low * 1000 + high, -12 * 1000 + 72);
     EXPECT_EQ(GetScrollPos(controls.bars[3], SB_CTL), -6);
     EXPECT_EQ(GetScrollPos(controls.bars[5], SB_CTL), 72);
-    EXPECT_EQ(shell.settings.eq[5], 100);  // kept as read until the bar moves
+    EXPECT_EQ(program.settings.eq[5], 100);  // kept as read until the bar moves
 }
 
 TEST_F(ControlPanelTest, OlderShellsAndJapanese) {
-    shell.windowsVersion = 0x0300;
-    shell.japaneseMode = true;
+    program.windowsVersion = 0x0300;
+    program.japaneseMode = true;
     Create();
     EXPECT_FALSE(GetWindowLongA(controls.balance, GWL_STYLE) & WS_BORDER);
     EXPECT_FALSE(GetWindowLongA(controls.fields[4], GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
@@ -228,17 +228,17 @@ TEST_F(ControlPanelTest, EqualizerPanelsPerModeAndTransformSize) {
 }
 
 TEST_F(ControlPanelTest, ScrollingClampsStoresAndNamesTheGain) {
-    shell.settings.eq[2] = -8;
-    shell.settings.eq[5] = 100;
+    program.settings.eq[2] = -8;
+    program.settings.eq[5] = 100;
     Create();
     OnBarScroll(controls.bars[2], SB_PAGEUP, 0);
-    EXPECT_EQ(shell.settings.eq[2], -12);
+    EXPECT_EQ(program.settings.eq[2], -12);
     EXPECT_EQ(GetScrollPos(controls.bars[2], SB_CTL), -12);
     EXPECT_EQ(Text(controls.bars[2]), BarWindowText(2, -12));
     OnBarScroll(controls.bars[5], SB_ENDSCROLL, 0);
-    EXPECT_EQ(shell.settings.eq[5], 72);
+    EXPECT_EQ(program.settings.eq[5], 72);
     OnBarScroll(controls.balance, SB_PAGEDOWN, 0);  // not a bar: ignored
-    EXPECT_EQ(shell.settings.eq[0], 0);
+    EXPECT_EQ(program.settings.eq[0], 0);
 
     OnBalanceScroll(controls.balance, SB_THUMBTRACK, -500);
     EXPECT_EQ(controlState.channel.balance, -128);
@@ -279,7 +279,7 @@ TEST_F(ControlPanelTest, SubclassedControlsWorkAndPassDropsOn) {
 
     const std::string path = "C:\\no such folder\\dropped.wav";
     SendMessageA(controls.bars[4], WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(path)), 0);
-    EXPECT_EQ(shell.currentPath, path);
+    EXPECT_EQ(program.currentPath, path);
 }
 
 TEST_F(ControlPanelTest, LayoutFollowsTheMainWindowFont) {
@@ -289,7 +289,7 @@ TEST_F(ControlPanelTest, LayoutFollowsTheMainWindowFont) {
     GetTextMetricsA(dc, &metrics);
     ReleaseDC(window_, dc);
     LayoutMainWindow();
-    const LayoutUnits& u = shell.units;
+    const LayoutUnits& u = program.units;
     EXPECT_EQ(u.unitX, metrics.tmAveCharWidth);
     EXPECT_EQ(u.unitY, metrics.tmHeight / 2 + 1);
     EXPECT_EQ(u.unitA, 4);
@@ -313,7 +313,7 @@ std::string Label(HMENU menu, UINT item, UINT flags) {
 }
 
 TEST_F(ControlPanelTest, LocalizeMenuInJapanese) {
-    shell.japaneseMode = true;
+    program.japaneseMode = true;
     MakeWindow(LoadMenuA(GetModuleHandleA(nullptr), "LOMVEXMENU"));
     LocalizeMenu(window_);
     HMENU menu = GetMenu(window_);
@@ -329,7 +329,7 @@ TEST_F(ControlPanelTest, LocalizeMenuInJapanese) {
     EXPECT_FALSE(GetMenuState(menu, IDM_OPEN, MF_BYCOMMAND) & MF_GRAYED);
     EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 0)), 7);  // popups keep their items
 
-    shell.windowsVersion = 0x030A;
+    program.windowsVersion = 0x030A;
     LocalizeMenu(window_);
     EXPECT_EQ(Label(menu, 0, MF_BYPOSITION), ja::kMenuPopups[0].olderShell);
     EXPECT_EQ(Label(menu, IDM_HELP, MF_BYCOMMAND), ja::kMenuItems[9].olderShell);

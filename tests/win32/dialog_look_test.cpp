@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "shell/shell_state.h"
+#include "base/program_state.h"
 #include "shell/win32/dialog_look.h"
 
 namespace lomvex {
@@ -37,9 +37,9 @@ std::string ItemText(HMENU menu) {
 }
 
 TEST(Dialog3dLook, FollowsTheSettingAndToggles) {
-    shell.windowsVersion = 0x0601;
-    shell.japaneseMode = false;
-    shell.settings.dialog3d = 1;
+    program.windowsVersion = 0x0601;
+    program.japaneseMode = false;
+    program.settings.dialog3d = 1;
     hookRuns = 0;
     HWND dialog = MakeDialog();
     ASSERT_NE(dialog, nullptr);
@@ -50,7 +50,7 @@ TEST(Dialog3dLook, FollowsTheSettingAndToggles) {
     EXPECT_EQ(hookRuns, 1);
 
     ToggleDialog3dLook(dialog, CountHook);
-    EXPECT_EQ(shell.settings.dialog3d, 0);
+    EXPECT_EQ(program.settings.dialog3d, 0);
     EXPECT_FALSE(GetMenuState(menu, kDialog3dCommand, MF_BYCOMMAND) & MF_CHECKED);
     EXPECT_FALSE(GetWindowLongPtrA(dialog, GWL_STYLE) & DS_3DLOOK);
     EXPECT_EQ(hookRuns, 2);
@@ -58,12 +58,12 @@ TEST(Dialog3dLook, FollowsTheSettingAndToggles) {
 }
 
 TEST(Dialog3dLook, OlderShellsHaveNoMenuItem) {
-    shell.windowsVersion = 0x030A;
+    program.windowsVersion = 0x030A;
     HWND dialog = MakeDialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(ItemText(GetSystemMenu(dialog, FALSE)), "");
     DestroyWindow(dialog);
-    shell.windowsVersion = 0x0601;
+    program.windowsVersion = 0x0601;
 }
 
 }  // namespace

@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "display/format_state.h"
-#include "display/win32/control_proc.h"
-#include "display/win32/equalizer_labels.h"
+#include "audiofile/format_state.h"
+#include "shell/win32/control_proc.h"
+#include "shell/win32/equalizer_labels.h"
 #include "display/win32/status_panel.h"
 #include "resources/ids.h"
-#include "shell/control_state.h"
-#include "shell/shell_state.h"
+#include "dsp/control_state.h"
+#include "base/program_state.h"
 #include "shell/shell_texts.h"
 #include "shell/win32/control_panel.h"
 #include "shell/win32/main_window.h"
@@ -85,11 +85,11 @@ class DisplayControlsTest : public ::testing::Test {
     static void SetUpTestSuite() { testing::RegisterPanelWindowClass(kTestClass, TestWindowProc); }
 
     void SetUp() override {
-        shell = ShellState{};
-        shell.windowsVersion = 0x0601;
-        shell.units = {6, 6, 4};
-        shell.settings.fftmode = kFftModeGraphic;
-        shell.settings.fftparam = 12;
+        program = ProgramState{};
+        program.windowsVersion = 0x0601;
+        program.units = {6, 6, 4};
+        program.settings.fftmode = kFftModeGraphic;
+        program.settings.fftparam = 12;
         controlState = ControlState{};
         controls = ControlHandles{};
         formatState = FormatState{};
@@ -105,7 +105,7 @@ class DisplayControlsTest : public ::testing::Test {
         DestroyWindow(window_);
         mainWindow = nullptr;
         controls = ControlHandles{};
-        shell = ShellState{};
+        program = ProgramState{};
     }
 
     // Sends `message` through the shared handling, as the subclass does.
@@ -184,7 +184,7 @@ TEST_F(DisplayControlsTest, CopyKeysPutTheValueOnTheClipboardOnlyWithUseclip) {
     EXPECT_EQ(Text(field), "c");
     EXPECT_EQ(ClipboardText(), "marker");
 
-    shell.settings.useclip = 1;
+    program.settings.useclip = 1;
     EXPECT_EQ(Handle(controls.bars[19], WM_CHAR, 'C'), 0);
     EXPECT_EQ(ClipboardText(), " 16kilo to    22kiloHertz    0decibel");
     controlState.channel.balance = -5;
@@ -207,16 +207,16 @@ TEST_F(DisplayControlsTest, BarLabelsFollowTheRateAndResetClearsTheBars) {
     RefreshBarLabels();
     EXPECT_EQ(Text(controls.barLabels[19]), "19kilo");
     EXPECT_EQ(Text(controls.barLabels[0]), "21");
-    shell.settings.fftparam = 10;
+    program.settings.fftparam = 10;
     RefreshBarLabels();
     EXPECT_EQ(Text(controls.barLabels[0]), "15");
 
-    shell.settings.fftparam = 9;
-    shell.settings.eq[3] = -6;
+    program.settings.fftparam = 9;
+    program.settings.eq[3] = -6;
     SetScrollPos(controls.bars[3], SB_CTL, -6, TRUE);
     SetWindowTextA(controls.bars[3], "old");
     ResetBars();
-    for (int j = 0; j < kBarCount; ++j) EXPECT_EQ(shell.settings.eq[j], 0);
+    for (int j = 0; j < kBarCount; ++j) EXPECT_EQ(program.settings.eq[j], 0);
     EXPECT_EQ(GetScrollPos(controls.bars[3], SB_CTL), 0);
     char expected[64];
     std::snprintf(expected, sizeof expected, kBarZeroGainFormat, 4, 0);

@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "display/draw_list.h"
-#include "display/format_state.h"
+#include "audiofile/format_state.h"
 #include "display/level_meter.h"
 #include "display/win32/draw_list_painter.h"
 #include "display/win32/run_display.h"
-#include "engine/win32/engine_state.h"
-#include "shell/shell_state.h"
+#include "base/run_state.h"
+#include "base/program_state.h"
 #include "win32/capturing_sink.h"
 
 namespace lomvex {
@@ -91,24 +91,23 @@ TEST(DisplayPainting, OperationsPaintAndLeaveTheContextAsItWas) {
 class MeterPaintingTest : public ::testing::Test {
    protected:
     void SetUp() override {
-        shell = ShellState{};
-        shell.units = {kUx, kUy, 4};
-        shell.settings.levelwarning = 0;
+        program = ProgramState{};
+        program.units = {kUx, kUy, 4};
+        program.settings.levelwarning = 0;
         formatState = FormatState{};
         formatState.layout = 3;
         formatState.tag = 1;
-        engine = EngineState{};
-        engine.oneTimeLength = 16384;
+        run = RunState{};
+        run.oneTimeLength = 16384;
         meterState = MeterState{};
         // Left channel at -32768, right channel quiet.
         for (int i = 0; i < 4096; ++i) {
             for (uint8_t b : {0x00, 0x80, 0x10, 0x00}) buffer_.push_back(b);
         }
-        engine.buffer[2] = buffer_.data();
     }
     void TearDown() override {
-        engine = EngineState{};
-        shell = ShellState{};
+        run = RunState{};
+        program = ProgramState{};
     }
 
     std::vector<uint8_t> buffer_;
@@ -117,7 +116,7 @@ class MeterPaintingTest : public ::testing::Test {
 TEST_F(MeterPaintingTest, LoudBufferLightsTheOverloadSegment) {
     MemoryCanvas canvas;
     ResetLevelMeter();
-    DrawLevels(canvas.dc(), 2, static_cast<uint32_t>(buffer_.size()));
+    DrawLevels(canvas.dc(), buffer_.data(), static_cast<uint32_t>(buffer_.size()));
     const int row0 = 30 * kUy + 100, row1 = 32 * kUy + 100;
     EXPECT_EQ(canvas.At(26 * kUx + 1, row0 + 1), RGB(255, 0, 0));  // overload lit
     EXPECT_EQ(canvas.At(26 * kUx + 1, row1 + 1), RGB(128, 0, 0));  // right: not
@@ -132,11 +131,11 @@ TEST_F(MeterPaintingTest, LoudBufferLightsTheOverloadSegment) {
     // Neither PCM nor decoded: a text instead of bars, nothing counted.
     formatState.tag = 0x55;
     MemoryCanvas other;
-    DrawLevels(other.dc(), 2, static_cast<uint32_t>(buffer_.size()));
+    DrawLevels(other.dc(), buffer_.data(), static_cast<uint32_t>(buffer_.size()));
     EXPECT_EQ(meterState.maxLevel, 0u);
     EXPECT_EQ(other.At(26 * kUx + 1, row0 + 1), RGB(255, 255, 255));  // no bar
 
-    DrawLevels(other.dc(), 7, 4096);  // an empty buffer slot draws nothing
+    DrawLevels(other.dc(), nullptr, 4096);  // no buffer: nothing drawn
 }
 
 TEST_F(MeterPaintingTest, TheFirstStepOfARunAndTheWarningBox) {

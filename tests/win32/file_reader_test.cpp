@@ -6,11 +6,13 @@
 #include <fstream>
 
 #include "audiofile/win32/play_file_binding.h"
+#include "engine/win32/open_play_file.h"
 #include "common/riff_builder.h"
-#include "display/format_state.h"
+#include "audiofile/format_state.h"
 #include "resources/ids.h"
-#include "shell/shell_state.h"
+#include "base/program_state.h"
 #include "win32/capturing_sink.h"
+#include "win32/test_engine_host.h"
 
 namespace lomvex {
 namespace {
@@ -29,7 +31,7 @@ std::string TestData(const char* name) {
 
 class FileReaderTest : public ::testing::Test {
    protected:
-    void SetUp() override { shell.windowsVersion = 0x0601; }
+    void SetUp() override { program.windowsVersion = 0x0601; }
     void TearDown() override {
         playFile.Close();
         fileFormat.Release();
@@ -45,12 +47,13 @@ class FileReaderTest : public ::testing::Test {
         return name;
     }
     bool Open(const std::string& path) {
-        shell.currentPath = path;
+        program.currentPath = path;
         return OpenPlayFile();
     }
     FormatFields Fields() { return ReadFormatFields(fileFormat.Data()); }
 
     testing::CapturingSink sink;
+    testing::TestEngineHost host;
     std::vector<std::string> written_;
 };
 

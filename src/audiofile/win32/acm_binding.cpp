@@ -4,8 +4,8 @@
 #include "audiofile/byte_source.h"
 #include "audiofile/format_record.h"
 #include "audiofile/win32/play_file_binding.h"
-#include "display/format_state.h"
-#include "engine/messages.h"
+#include "audiofile/format_state.h"
+#include "base/messages.h"
 
 namespace lomvex {
 
@@ -86,6 +86,12 @@ void PutFormat(uint8_t* record, uint16_t tag, uint16_t channels, uint32_t rate, 
     PutU16Le(record + kFmtCbSize, cbSize);
 }
 
+void PrepareHeader() {
+    MMRESULT result = fn.prepare(acm.stream, &acm.header, 0);
+    ShowMmError(result, "acm_prepare");
+    acm.headerPrepared = result == MMSYSERR_NOERROR;
+}
+
 }  // namespace
 
 bool IsDecoding() { return formatState.tag != kTagPcm && acm.stream != nullptr; }
@@ -135,14 +141,15 @@ void PrepareAcmHeader(uint8_t* source, uint32_t sourceLength, uint8_t* destinati
     acm.header.cbSrcLength = sourceLength;
     acm.header.pbDst = destination;
     acm.header.cbDstLength = acm.outputSize;
-    ShowMmError(fn.prepare(acm.stream, &acm.header, 0), "acm_prepare");
+    PrepareHeader();
 }
 
 uint32_t AcmConvert(uint8_t* source, uint32_t length) {
-    fn.unprepare(acm.stream, &acm.header, 0);
+    if (acm.headerPrepared) fn.unprepare(acm.stream, &acm.header, 0);
+    acm.headerPrepared = false;
     acm.header.pbSrc = source;
     acm.header.cbSrcLength = length;
-    ShowMmError(fn.prepare(acm.stream, &acm.header, 0), "acm_prepare");
+    PrepareHeader();
     ShowMmError(fn.convert(acm.stream, &acm.header, 0), "acm_convert");
     return acm.header.cbDstLengthUsed;
 }
@@ -153,7 +160,8 @@ void ResetAcmStream() {
 
 void CloseAcmStream() {
     if (acm.stream == nullptr) return;
-    ShowMmError(fn.unprepare(acm.stream, &acm.header, 0), "acm_Unprepare");
+    if (acm.headerPrepared) ShowMmError(fn.unprepare(acm.stream, &acm.header, 0), "acm_Unprepare");
+    acm.headerPrepared = false;
     ShowMmError(fn.close(acm.stream, 0), "acm_close");
     acm.stream = nullptr;
 }

@@ -3,7 +3,7 @@
 //
 // Pairing: LoadAcm at the start of a playback or save; PrepareAcmHeader
 // once the buffers exist; AcmConvert per buffer; CloseAcmStream (after
-// ResetAcmStream on Stop) at the end. The library stays loaded.
+// ResetAcmStream on Stop) at every end of the run. The library stays loaded.
 #pragma once
 
 // clang-format off
@@ -21,6 +21,7 @@ struct AcmBinding {
     HMODULE library = nullptr;
     HACMSTREAM stream = nullptr;   // null when no stream is open
     ACMSTREAMHEADER header = {};   // reused for every conversion
+    bool headerPrepared = false;   // the stream holds `header` prepared
     WAVEFORMATEX target = {};      // 16-bit PCM, the file's channels and rate
     uint32_t outputSize = 0;       // PCM bytes one one-time length may give
 };
@@ -41,6 +42,8 @@ void PrepareAcmHeader(uint8_t* source, uint32_t sourceLength, uint8_t* destinati
 // decoded byte count.
 uint32_t AcmConvert(uint8_t* source, uint32_t length);
 void ResetAcmStream();
+// Unprepares the header if it is prepared, then closes the stream if one is
+// open; does nothing otherwise, so it may be called at any end of a run.
 void CloseAcmStream();
 void FreeAcmLibrary();
 

@@ -2,7 +2,7 @@
 #include "audiofile/win32/local_format_block.h"
 
 #include "audiofile/reader_texts.h"
-#include "engine/messages.h"
+#include "base/messages.h"
 #include "resources/ids.h"
 
 namespace lomvex {

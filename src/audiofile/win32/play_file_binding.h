@@ -1,25 +1,34 @@
-// The open input file of the program and its format record, opened through
-// mmio and checked against the wave mapper.
+// The open input file of the program and its format record.
 #pragma once
+
+// clang-format off
+#include <windows.h>
+#include <mmsystem.h>
+// clang-format on
+
+#include <cstdint>
 
 #include "audiofile/play_file.h"
 #include "audiofile/win32/local_format_block.h"
 
 namespace lomvex {
 
-class WindowsPlayFileHost : public PlayFileHost {
-   public:
-    std::unique_ptr<RiffFile> OpenFile(const std::string& path) override;
-    void ShowFormat(const uint8_t* record, size_t size) override;
-    void ShowLength(uint32_t dataSize) override;
-    unsigned QueryOutputFormat(const uint8_t* record, size_t size) override;
-    unsigned WindowsVersion() override;
-};
-
 extern OpenedPlayFile playFile;
 extern LocalFormatBlock fileFormat;
 
-// Opens the shell's current file path for playing (see OpenPlayFile).
-bool OpenPlayFile();
+// A format record as the wave functions take it: the record itself, or,
+// for a 16-byte PCM record that has no cbSize, a copy with a zero one.
+class DeviceFormat {
+   public:
+    DeviceFormat(uint8_t* record, size_t size);
+    DeviceFormat(const DeviceFormat&) = delete;
+    DeviceFormat& operator=(const DeviceFormat&) = delete;
+    uint8_t* bytes() { return record_; }
+    const WAVEFORMATEX* get() const { return reinterpret_cast<const WAVEFORMATEX*>(record_); }
+
+   private:
+    uint8_t padded_[sizeof(WAVEFORMATEX)] = {};
+    uint8_t* record_;
+};
 
 }  // namespace lomvex

@@ -1,4 +1,5 @@
-// The balance value beside the balance scrollbar.
+// The value texts the main window paints: the balance value beside the
+// balance scrollbar and the parametric fields' unit labels.
 #pragma once
 
 #include <windows.h>
@@ -10,5 +11,8 @@ namespace lomvex {
 // (grey background, black text; dark grey and white in the dark scheme).
 // The device context's colours are restored afterwards.
 void DrawBalanceText(HDC dc);
+// The "to", "Hz" and "db" labels of the parametric fields, in the same
+// colours.
+void DrawParametricLabels(HDC dc);
 
 }  // namespace lomvex

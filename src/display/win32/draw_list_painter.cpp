@@ -1,7 +1,7 @@
 // GDI painting of drawing-operation lists.
 #include "display/win32/draw_list_painter.h"
 
-#include "shell/shell_state.h"
+#include "base/program_state.h"
 
 namespace lomvex {
 namespace {
@@ -18,7 +18,7 @@ HFONT CreateLabelFont(int height) {
     LOGFONTA font = {};
     font.lfHeight = height;
     font.lfWeight = FW_BOLD;
-    font.lfCharSet = shell.japaneseMode ? SHIFTJIS_CHARSET : DEFAULT_CHARSET;
+    font.lfCharSet = program.japaneseMode ? SHIFTJIS_CHARSET : DEFAULT_CHARSET;
     return CreateFontIndirectA(&font);
 }
 

@@ -1,9 +1,9 @@
 // The graph area over the main window's display context.
-#include "display/format_state.h"
+#include "audiofile/format_state.h"
 #include "display/graph_area.h"
 #include "display/win32/draw_list_painter.h"
 #include "display/win32/run_display.h"
-#include "shell/shell_state.h"
+#include "base/program_state.h"
 
 namespace lomvex {
 namespace {
@@ -18,16 +18,16 @@ class WindowGraph : public GraphView {
 
 GraphInputs CurrentGraphInputs() {
     GraphInputs in;
-    in.unitX = shell.units.unitX;
-    in.unitY = shell.units.unitY;
-    in.dark = shell.darkScheme;
-    in.decibel = shell.settings.display != 0;
-    in.fftparam = shell.settings.fftparam;
-    in.viewItem = shell.viewItem;
+    in.unitX = program.units.unitX;
+    in.unitY = program.units.unitY;
+    in.dark = program.darkScheme;
+    in.decibel = program.settings.display != 0;
+    in.fftparam = program.settings.fftparam;
+    in.viewItem = program.viewItem;
     in.sixteenBit = (formatState.layout & 1) != 0;
     in.rateKhz = formatState.rateKhz;
     in.tag = formatState.tag;
-    in.deltatime = shell.settings.deltatime;
+    in.deltatime = program.settings.deltatime;
     return in;
 }
 

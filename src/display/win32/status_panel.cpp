@@ -1,14 +1,14 @@
 // The status panel on the main window.
 #include "display/win32/status_panel.h"
 
-#include "display/format_state.h"
+#include "audiofile/format_state.h"
 #include "display/status_panel.h"
 #include "display/win32/draw_list_painter.h"
-#include "display/win32/equalizer_labels.h"
 #include "display/win32/run_display.h"
-#include "engine/win32/engine_state.h"
-#include "shell/shell_state.h"
-#include "shell/win32/main_window.h"
+#include "base/program_state.h"
+#include "base/run_state.h"
+#include "base/win32/main_window_handle.h"
+#include "base/win32/window_dc.h"
 
 namespace lomvex {
 namespace {
@@ -17,73 +17,52 @@ namespace {
 DrawList statusList;
 
 RunFacts CurrentRun() {
-    RunFacts run;
-    run.playing = engine.playing;
-    run.monitorMode = engine.mode == kEngineMonitor;
-    run.bytes = engine.bytesPlayed;
-    return run;
+    RunFacts facts;
+    facts.playing = run.playing;
+    facts.monitorMode = run.mode == kEngineMonitor;
+    facts.bytes = run.bytesPlayed;
+    return facts;
 }
-
-// The main window's context with the OEM fixed font, for one drawing.
-class OemWindowDc {
-   public:
-    OemWindowDc() : dc_(GetDC(mainWindow)) {
-        previousFont_ = SelectObject(dc_, GetStockObject(OEM_FIXED_FONT));
-    }
-    ~OemWindowDc() {
-        SelectObject(dc_, previousFont_);
-        ReleaseDC(mainWindow, dc_);
-    }
-    OemWindowDc(const OemWindowDc&) = delete;
-    OemWindowDc& operator=(const OemWindowDc&) = delete;
-    HDC get() const { return dc_; }
-
-   private:
-    HDC dc_;
-    HGDIOBJ previousFont_;
-};
 
 }  // namespace
 
 void DrawRateText(HDC dc) {
     DrawList list;
-    RateTextOps(list, shell.units, formatState);
+    RateTextOps(list, program.units, formatState);
     PaintDrawList(dc, list);
 }
 
 void DrawElapsedText(HDC dc) {
     statusList.Clear();
-    ElapsedTextOps(statusList, shell.units, formatState, CurrentRun());
+    ElapsedTextOps(statusList, program.units, formatState, CurrentRun());
     PaintDrawList(dc, statusList);
 }
 
 void DrawLengthText(HDC dc) {
     DrawList list;
-    LengthTextOps(list, shell.units, formatState, engine.mode == kEngineMonitor,
+    LengthTextOps(list, program.units, formatState, run.mode == kEngineMonitor,
                   statusState.dataSize);
     PaintDrawList(dc, list);
 }
 
 void PaintFormat() {
-    {
-        OemWindowDc dc;
-        DrawList list;
-        FormatOpenedOps(list, shell.units, shell.darkScheme, formatState, CurrentRun());
-        PaintDrawList(dc.get(), list);
-    }
-    RefreshBarLabels();
+    WindowDc dc(mainWindow);
+    DrawList list;
+    FormatOpenedOps(list, program.units, program.darkScheme, formatState, CurrentRun());
+    PaintDrawList(dc.get(), list);
 }
 
 void ShowLength(uint32_t dataSize) {
     statusState.dataSize = dataSize;
-    HDC dc = GetDC(mainWindow);
-    HGDIOBJ previousFont = SelectObject(dc, GetStockObject(OEM_FIXED_FONT));
-    DrawList list;
-    SchemeColourOps(list, shell.darkScheme);
-    LengthTextOps(list, shell.units, formatState, engine.mode == kEngineMonitor, dataSize);
-    PaintDrawList(dc, list);
+    {
+        WindowDc dc(mainWindow);
+        DrawList list;
+        SchemeColourOps(list, program.darkScheme);
+        LengthTextOps(list, program.units, formatState, run.mode == kEngineMonitor, dataSize);
+        PaintDrawList(dc.get(), list);
+    }
     // The labels find the window's own font selected, as when it paints.
-    SelectObject(dc, previousFont);
+    HDC dc = GetDC(mainWindow);
     DrawChannelLabels(dc);
     ReleaseDC(mainWindow, dc);
 }

@@ -21,7 +21,7 @@ void DrawChannelLabels(HDC dc);
 
 // After the format state of a newly opened file or monitor is recorded:
 // blacks out the meter, draws the rate, size and elapsed texts on the main
-// window and relabels the equalizer bars.
+// window. (The shell relabels the equalizer bars.)
 void PaintFormat();
 // Right after PaintFormat: keeps `dataSize` (the bytes of sound in the open
 // file) for later paints, draws the length text and the channel labels.

@@ -3,14 +3,16 @@
 
 #include <cstring>
 
-#include "audiofile/win32/play_file_binding.h"
+#include "dsp/pcm_frames.h"
 #include "engine/engine_texts.h"
-#include "engine/messages.h"
+#include "engine/win32/wave_out_calls.h"
+#include "base/messages.h"
 #include "resources/ids.h"
 
 namespace lomvex {
 
 EngineState engine;
+WaveOutCalls waveOut;
 
 bool AllocWaveBuffers(int count, uint32_t size, unsigned bits) {
     FreeWaveBuffers();
@@ -20,19 +22,17 @@ bool AllocWaveBuffers(int count, uint32_t size, unsigned bits) {
             engine.bufferCount = i;
             FreeWaveBuffers();
             ShowUserMessage(IDS_NOT_ENOUGH_MEMORY, ja::kNotEnoughMemory);
-            playFile.Close();
             return false;
         }
         engine.buffer[i] = static_cast<uint8_t*>(GlobalLock(engine.bufferBlock[i]));
         if (engine.buffer[i] == nullptr) {
             engine.bufferCount = i + 1;
             ShowUserMessage(IDS_DATA_LOCK_FAILED, ja::kDataLockFailed, i,
-                            static_cast<long>(engine.oneTimeLength));
+                            static_cast<long>(run.oneTimeLength));
             FreeWaveBuffers();
-            playFile.Close();
             return false;
         }
-        std::memset(engine.buffer[i], bits == 16 ? 0x00 : 0x80, size);
+        std::memset(engine.buffer[i], SilenceByte(bits), size);
     }
     engine.bufferCount = count;
     engine.bufferSize = size;
@@ -53,6 +53,7 @@ void FreeWaveBuffers() {
 }
 
 void SetPlayPriority(bool on) {
+    engine.priorityRaised = on;
     SetPriorityClass(GetCurrentProcess(), on ? REALTIME_PRIORITY_CLASS : NORMAL_PRIORITY_CLASS);
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_NORMAL);
 }

@@ -1,5 +1,6 @@
-// The audio engine's process-wide state: the mode, the output device, the
-// wave buffers and the position in the buffer cycle.
+// The audio engine's process-wide state: the output device, the wave
+// buffers, the position in the buffer cycle and what the current run has
+// acquired, so that its teardown releases exactly that.
 #pragma once
 
 #include <windows.h>
@@ -7,11 +8,9 @@
 
 #include <cstdint>
 
-namespace lomvex {
+#include "base/run_state.h"
 
-constexpr int kEngineNone = 0;
-constexpr int kEnginePlay = 1;
-constexpr int kEngineMonitor = 2;
+namespace lomvex {
 
 constexpr int kRingBuffers = 4;    // buffers 0-3: what the device plays
 constexpr int kStagingBuffer = 4;  // PCM read from the file, or decoded
@@ -20,22 +19,24 @@ constexpr int kPlayBufferCount = 6;
 constexpr int kMaxBufferCount = 9;
 constexpr DWORD kLastBufferMark = 0x10000000;
 
-struct EngineState {
-    int mode = kEngineNone;
-    HWAVEOUT output = nullptr;
-    bool playing = false;
-    bool stopRequested = false;  // returned buffers are ignored while set
-    bool paused = false;
-    bool autoPlayClose = false;  // close the program when playback ends
-    bool hasOutputDevice = false;
-    bool hasInputDevice = false;
-    bool processable = true;  // the open file is PCM or being decoded
+// The controls a run has switched; its teardown switches back only these.
+struct SwitchedControls {
+    bool idleOff = false;
+    bool engineOn = false;
+    bool saveOn = false;
+};
 
-    uint32_t oneTimeLength = 0;
+struct EngineState {
+    HWAVEOUT output = nullptr;
+    // Returned buffers are ignored while set: from the start of a run until
+    // its buffers are queued, and from a stop or failure on.
+    bool stopRequested = false;
+    SwitchedControls controls;
+    bool priorityRaised = false;
+
     uint32_t readLength[kRingBuffers] = {};
     uint32_t outputLength[kRingBuffers] = {};
     int ringPosition = 0;
-    double bytesPlayed = 0;
     bool endOfData = false;
 
     HGLOBAL bufferBlock[kMaxBufferCount] = {};
@@ -47,8 +48,8 @@ struct EngineState {
 extern EngineState engine;
 
 // Allocates `count` locked buffers of `size` bytes filled with silence for
-// `bits`; on failure shows its message, frees what it made, closes the open
-// file and returns false.
+// `bits`; on failure shows its message, frees what it made and returns
+// false (the caller ends the run).
 bool AllocWaveBuffers(int count, uint32_t size, unsigned bits);
 void FreeWaveBuffers();
 

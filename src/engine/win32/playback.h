@@ -14,10 +14,11 @@ void StartPlayback();
 void OnPlayBufferDone(WAVEHDR* header);
 // The Stop command in play mode.
 void StopPlayback();
-// Pause (true) or continue (false) the running device.
+// Pause (true) or continue (false) the running device, with the process
+// priority normal while paused.
 void PausePlayback(bool pause);
-// Ends a run while the program closes: stops the device and frees buffers.
-void ShutdownPlayback();
+// Ends a run while the program closes: playing, or saving.
+void ShutdownRun();
 // Closes the open input file and the output device, if open.
 void CloseOpenFile();
 

@@ -7,22 +7,23 @@
 #include <memory>
 #include <vector>
 
+#include "audiofile/format_record.h"
+#include "audiofile/format_state.h"
 #include "audiofile/win32/acm_binding.h"
 #include "audiofile/win32/play_file_binding.h"
-#include "display/format_state.h"
+#include "base/messages.h"
+#include "base/program_state.h"
+#include "base/run_state.h"
+#include "base/win32/window_dc.h"
 #include "display/win32/run_display.h"
-#include "dsp/frame_pipeline.h"
-#include "engine/buffer_sizes.h"
+#include "dsp/control_state.h"
 #include "engine/engine_texts.h"
-#include "engine/messages.h"
 #include "engine/saved_format.h"
+#include "engine/win32/engine_host.h"
 #include "engine/win32/engine_state.h"
 #include "engine/win32/processing.h"
-#include "engine/win32/window_dc.h"
+#include "engine/win32/run_lifecycle.h"
 #include "resources/ids.h"
-#include "shell/shell_state.h"
-#include "shell/win32/enabling_binding.h"
-#include "shell/win32/main_window.h"
 
 namespace lomvex {
 namespace {
@@ -37,7 +38,7 @@ struct SaveState {
     // is cut back to it, so it stays a valid, shorter WAV file.
     LONG writtenEnd = 0;
     bool writeFailed = false;
-    std::unique_ptr<MainWindowDc> dc;
+    std::unique_ptr<WindowDc> dc;
 };
 
 SaveState save;
@@ -86,15 +87,14 @@ bool CreateOutput(const std::string& path) {
     }
     const uint8_t* sound = IsDecoding() ? reinterpret_cast<const uint8_t*>(&acm.target)
                                       : fileFormat.Data();
-    int operation = CurrentChannelOperation();
-    SavedFormatBytes bytes = SavedFormat(ReadFormatFields(sound), operation == 513 || operation == 514);
+    int operation = controlState.channel.operation;
+    SavedFormatBytes bytes = SavedFormat(ReadFormatFields(sound), operation == kChannelMonaural || operation == kChannelMinusOne);
     mmioWrite(save.output, reinterpret_cast<const char*>(bytes.data()), bytes.size());
     mmioAscend(save.output, &fmt, 0);
     save.data = {};
     save.data.ckid = mmioFOURCC('d', 'a', 't', 'a');
     if (mmioCreateChunk(save.output, &save.data, 0) != MMSYSERR_NOERROR) {
         ShowUserMessage(IDS_CANT_CREATE_DATA, ja::kCantCreateData);
-        fileFormat.Release();
         CloseOutput();
         return false;
     }
@@ -107,15 +107,15 @@ bool CreateOutput(const std::string& path) {
 // The next amount of source data: a one-time length, or what remains, which
 // marks the end of the data. Counts it as done and shows the elapsed time.
 uint32_t TakeNextReadLength() {
-    uint32_t n = engine.oneTimeLength;
+    uint32_t n = run.oneTimeLength;
     if (n >= playFile.remaining) {
         n = playFile.remaining;
         engine.endOfData = true;
     }
-    engine.bytesPlayed += n;
-    engine.playing = true;
+    run.bytesPlayed += n;
+    run.playing = true;
     DrawElapsedText(save.dc->get());
-    engine.playing = false;
+    run.playing = false;
     playFile.remaining -= n;
     return n;
 }
@@ -184,7 +184,7 @@ void RunSaveLoop() {
             ShowMessageBox({kDiskFullText, "", BoxIcon::Exclamation, BoxOwner::MainWindow});
             break;
         }
-        if (out > 0) DrawLevels(save.dc->get(), 0, out);
+        if (out > 0) DrawLevels(save.dc->get(), engine.buffer[0], out);
     }
     FinishSave();
 }
@@ -196,62 +196,46 @@ bool SaveRunning() { return save.output != nullptr; }
 void CancelSave() { save.cancel = true; }
 
 void SaveProcessedOutput(const std::string& path) {
-    if (SaveRunning() || engine.playing) return;
+    if (SaveRunning() || run.playing) return;
     // Writing onto the song being read would destroy it before it is read.
-    if (IsSameFile(path, shell.currentPath)) {
+    if (IsSameFile(path, program.currentPath)) {
         ShowUserMessage(IDS_SAVE_ONTO_SOURCE, ja::kSaveOntoSource);
         return;
     }
-    save.dc = std::make_unique<MainWindowDc>();
-    if ((!playFile.file || !fileFormat.Data()) && !OpenPlayFile()) {
+    save.dc = std::make_unique<WindowDc>(Host().Window(), program.darkScheme);
+    if (!BeginRun()) {
         save.dc.reset();
         return;
     }
-    ResetLevelMeter();
-    engine.bytesPlayed = 0;
-    FormatFields source = ReadFormatFields(fileFormat.Data());
-    engine.oneTimeLength = ComputeOneTimeLength(source, shell.settings.deltatime);
-    LoadAcm(engine.oneTimeLength);
-    if (source.tag != kTagPcm && acm.stream == nullptr) {
+    if (!run.processable) {
         ShowUserMessage(IDS_CANT_PROCESS_NOT_PCM, ja::kNotPcm);
+        EndRun();
         save.dc.reset();
         return;
     }
     if (!CreateOutput(path)) {
+        EndRun();
         save.dc.reset();
-        CloseAcmStream();
         return;
     }
-    if (!PrepareRunBuffers()) {
+    if (!PrepareRunBuffers(kPlayBufferCount)) {
         CloseOutput();
-        SetIdleControls(true);
-        CloseAcmStream();
         save.dc.reset();
         return;
     }
-    engine.ringPosition = 0;
-    StartPipelineRun();
-    engine.endOfData = false;
-    engine.readLength[0] = engine.outputLength[0] = 0;
-    ReadParametricBands();
-    SetSaveControls(true);
+    SwitchSaveControls();
     save.cancel = false;
     RunSaveLoop();
 }
 
 void FinishSave() {
     if (save.output == nullptr) return;
-    if (shell.settings.levelwarning) ShowLevelWarning(false);
     if (save.writeFailed) mmioSeek(save.output, save.writtenEnd, SEEK_SET);
     mmioAscend(save.output, &save.data, 0);
     mmioAscend(save.output, &save.riff, 0);
     CloseOutput();
     if (save.writeFailed) CutToWrittenEnd();
-    SetSaveControls(false);
-    SetIdleControls(true);
-    CloseAcmStream();
-    FreeWaveBuffers();
-    playFile.Close();
+    EndRun({false, program.settings.levelwarning != 0, false});
     save.dc.reset();
 }
 

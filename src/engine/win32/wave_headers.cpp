@@ -2,7 +2,7 @@
 #include "engine/win32/wave_headers.h"
 
 #include "engine/engine_texts.h"
-#include "engine/messages.h"
+#include "base/messages.h"
 #include "resources/ids.h"
 
 namespace lomvex {

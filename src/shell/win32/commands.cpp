@@ -9,16 +9,17 @@
 #include "audiofile/reader_texts.h"
 #include "audiofile/win32/acm_binding.h"
 #include "audiofile/win32/play_file_binding.h"
-#include "display/win32/equalizer_labels.h"
+#include "shell/win32/equalizer_labels.h"
 #include "display/win32/run_display.h"
-#include "engine/messages.h"
-#include "engine/win32/engine_state.h"
+#include "base/messages.h"
+#include "base/run_state.h"
+#include "engine/win32/open_play_file.h"
 #include "engine/win32/playback.h"
 #include "engine/win32/save_output.h"
 #include "resources/ids.h"
-#include "shell/control_state.h"
+#include "dsp/control_state.h"
 #include "shell/file_names.h"
-#include "shell/shell_state.h"
+#include "base/program_state.h"
 #include "shell/win32/enabling_binding.h"
 #include "shell/win32/main_window.h"
 
@@ -51,19 +52,19 @@ struct FileDialog {
 
 void ShowOpenDialog() {
     CloseOpenFile();
-    std::string spare = shell.currentPath;
-    FileDialog open(OpenFilter(ProbeMp3Codec(), ProbeOggCodec(), shell.japaneseMode),
-                    OpenDialogTitle(shell.japaneseMode), OFN_FILEMUSTEXIST | OFN_HIDEREADONLY);
+    std::string spare = program.currentPath;
+    FileDialog open(OpenFilter(ProbeMp3Codec(), ProbeOggCodec(), program.japaneseMode),
+                    OpenDialogTitle(program.japaneseMode), OFN_FILEMUSTEXIST | OFN_HIDEREADONLY);
     bool chosen = GetOpenFileNameA(&open.dialog);
-    shell.currentPath = chosen ? open.path : spare;
+    program.currentPath = chosen ? open.path : spare;
     UpdateTitle();
     if (chosen) OpenForPlay();
 }
 
 void ShowSaveDialog() {
-    std::string proposal = DefaultSaveName(shell.currentPath, FileTitle(shell.currentPath, IsLeadByte),
-                                           shell.windowsVersion, IsLeadByte);
-    FileDialog save(SaveFilter(shell.japaneseMode), SaveDialogTitle(shell.japaneseMode),
+    std::string proposal = DefaultSaveName(program.currentPath, FileTitle(program.currentPath, IsLeadByte),
+                                           program.windowsVersion, IsLeadByte);
+    FileDialog save(SaveFilter(program.japaneseMode), SaveDialogTitle(program.japaneseMode),
                     OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY);
     lstrcpynA(save.path, proposal.c_str(), sizeof save.path);
     if (GetSaveFileNameA(&save.dialog)) SaveProcessedOutput(save.path);
@@ -72,22 +73,22 @@ void ShowSaveDialog() {
 void ShowHelp() {
     char module[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, module, sizeof module);
-    std::string help = HelpFilePath(module, shell.windowsVersion);
+    std::string help = HelpFilePath(module, program.windowsVersion);
     ShellExecuteA(mainWindow, "open", help.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void SelectView(int id) {
-    if (id == shell.viewItem) return;
+    if (id == program.viewItem) return;
     HMENU menu = GetMenu(mainWindow);
-    CheckMenuItem(menu, shell.viewItem, MF_BYCOMMAND | MF_UNCHECKED);
-    shell.viewItem = id;
+    CheckMenuItem(menu, program.viewItem, MF_BYCOMMAND | MF_UNCHECKED);
+    program.viewItem = id;
     CheckMenuItem(menu, id, MF_BYCOMMAND | MF_CHECKED);
 }
 
 void Play() {
-    engine.paused = false;
+    run.paused = false;
     ResetHeldPeaks();
-    if (engine.mode == kEnginePlay) StartPlayback();
+    if (run.mode == kEnginePlay) StartPlayback();
 }
 
 void SetPauseText(const char* text) { SetDlgItemTextA(mainWindow, IDM_PAUSE, text); }
@@ -97,27 +98,25 @@ void Stop() {
         CancelSave();
         return;
     }
-    if (engine.paused) {
+    if (run.paused) {
         SetPauseText(kPauseText);
-        engine.paused = false;
+        run.paused = false;
     }
-    if (engine.mode == kEnginePlay) StopPlayback();
+    if (run.mode == kEnginePlay) StopPlayback();
 }
 
 void TogglePause() {
-    if (!engine.playing) return;
-    if (!engine.paused) {
+    if (!run.playing) return;
+    if (!run.paused) {
         SetPauseText(kContinueText);
-        SetPlayPriority(false);
         PausePlayback(true);
-        engine.paused = true;
+        run.paused = true;
         SetFocus(mainWindow);
         SetFocus(GetDlgItem(mainWindow, IDM_PAUSE));
     } else {
-        SetPlayPriority(true);
         PausePlayback(false);
         SetPauseText(kPauseText);
-        engine.paused = false;
+        run.paused = false;
     }
 }
 
@@ -179,7 +178,7 @@ void OnDropFiles(HDROP drop) {
     // A name longer than the path buffer is refused rather than cut.
     UINT length = DragQueryFileA(drop, 0, nullptr, 0);
     if (length > 0 && length < sizeof path && DragQueryFileA(drop, 0, path, sizeof path)) {
-        shell.currentPath = path;
+        program.currentPath = path;
         UpdateTitle();
         OpenForPlay();
     } else if (length >= sizeof path) {
@@ -189,16 +188,16 @@ void OnDropFiles(HDROP drop) {
 }
 
 bool OpenForPlay() {
-    engine.mode = kEnginePlay;
-    engine.processable = true;
+    run.mode = kEnginePlay;
+    run.processable = true;
     ApplyItemStates(OpenedItems(CurrentFacts()));
     if (GetActiveWindow() == mainWindow) SetFocus(GetDlgItem(mainWindow, IDM_PLAY));
     return OpenPlayFile();
 }
 
 void UpdateTitle() {
-    shell.currentTitle = FileTitle(shell.currentPath, IsLeadByte);
-    SetWindowTextA(mainWindow, WindowTitleText(shell.currentTitle, shell.NewStyleShell()).c_str());
+    program.currentTitle = FileTitle(program.currentPath, IsLeadByte);
+    SetWindowTextA(mainWindow, WindowTitleText(program.currentTitle, program.NewStyleShell()).c_str());
 }
 
 }  // namespace lomvex

@@ -5,14 +5,14 @@
 #include <algorithm>
 
 #include "display/win32/balance_text.h"
-#include "display/win32/control_proc.h"
-#include "display/win32/equalizer_labels.h"
-#include "engine/messages.h"
+#include "shell/win32/control_proc.h"
+#include "shell/win32/equalizer_labels.h"
+#include "base/messages.h"
 #include "resources/ids.h"
-#include "shell/control_state.h"
+#include "dsp/control_state.h"
 #include "shell/equalizer_mode.h"
 #include "shell/scroll_rules.h"
-#include "shell/shell_state.h"
+#include "base/program_state.h"
 #include "shell/win32/main_window.h"
 
 namespace lomvex {
@@ -139,10 +139,10 @@ void SetInitialValues() {
     SetScrollPos(controls.balance, SB_CTL, controlState.channel.balance, TRUE);
     for (int j = 0; j < kBarCount; ++j) {
         SetScrollRange(controls.bars[j], SB_CTL, kBarPositionMin, kBarPositionMax, FALSE);
-        SetScrollPos(controls.bars[j], SB_CTL, shell.settings.eq[j], TRUE);
+        SetScrollPos(controls.bars[j], SB_CTL, program.settings.eq[j], TRUE);
     }
     DragAcceptFiles(controls.dropTarget, TRUE);
-    if (shell.windowsVersion == kWindows300) ShowWindow(controls.dropTarget, SW_HIDE);
+    if (program.windowsVersion == kWindows300) ShowWindow(controls.dropTarget, SW_HIDE);
     SetFocus(controls.radios[CheckedRadioIndex()]);
 }
 
@@ -186,16 +186,16 @@ void TakeUnitsFromMainWindowFont() {
     ReleaseDC(mainWindow, dc);
     if (!measured || metrics.tmHeight <= 0 || metrics.tmAveCharWidth <= 0) return;
     FontMetrics font{metrics.tmHeight, metrics.tmAscent, metrics.tmAveCharWidth, metrics.tmCharSet};
-    LayoutUnits units = ComputeLayoutUnits(font, shell.japaneseMode);
-    shell.units.unitX = units.unitX;
-    shell.units.unitY = units.unitY;
+    LayoutUnits units = ComputeLayoutUnits(font, program.japaneseMode);
+    program.units.unitX = units.unitX;
+    program.units.unitY = units.unitY;
 }
 
 }  // namespace
 
 bool CreateControls() {
     for (const ControlDescriptor& control :
-         BuildControlLayout(shell.units, shell.japaneseMode, shell.NewStyleShell())) {
+         BuildControlLayout(program.units, program.japaneseMode, program.NewStyleShell())) {
         HWND window = CreateWindowExA(
             ExtendedStyle(control), ControlClassName(control.kind), control.text.c_str(),
             Style(control), control.rect.x, control.rect.y, control.rect.width, control.rect.height,
@@ -230,8 +230,8 @@ LRESULT CALLBACK CONTROLPROC(HWND control, UINT message, WPARAM wParam, LPARAM l
 
 void ApplyEqualizerMode() {
     const EqualizerModeView view =
-        DecideEqualizerMode(shell.settings.fftmode, shell.settings.fftparam);
-    const int barHeight = 10 * shell.units.unitY;
+        DecideEqualizerMode(program.settings.fftmode, program.settings.fftparam);
+    const int barHeight = 10 * program.units.unitY;
     for (int j = 0; j < kBarCount; ++j) {
         const BarView& bar = view.bars[j];
         if (bar.width != 0)
@@ -251,7 +251,7 @@ void ApplyEqualizerMode() {
 
     InvalidateRect(mainWindow, nullptr, TRUE);
     // Windows 3.00 also needs the equalizer controls themselves repainted.
-    if (shell.windowsVersion == kWindows300) {
+    if (program.windowsVersion == kWindows300) {
         InvalidateRect(controls.reset, nullptr, TRUE);
         for (HWND bar : controls.bars) InvalidateRect(bar, nullptr, TRUE);
         for (int k = 0; k < 6; ++k) InvalidateRect(controls.presets[k], nullptr, TRUE);
@@ -271,7 +271,7 @@ void OnBarScroll(HWND bar, int code, int position) {
     const auto found = std::find(std::begin(controls.bars), std::end(controls.bars), bar);
     if (found == std::end(controls.bars)) return;
     const int b = static_cast<int>(found - std::begin(controls.bars));
-    int& stored = shell.settings.eq[b];
+    int& stored = program.settings.eq[b];
     stored = NextBarPosition(stored, code, position);
     SetScrollPos(bar, SB_CTL, stored, TRUE);
     ShowBandInfo(b);
@@ -279,20 +279,20 @@ void OnBarScroll(HWND bar, int code, int position) {
 }
 
 void LayoutMainWindow() {
-    if (shell.NewStyleShell()) TakeUnitsFromMainWindowFont();
+    if (program.NewStyleShell()) TakeUnitsFromMainWindowFont();
     RECT window, client;
     GetWindowRect(mainWindow, &window);
     GetClientRect(mainWindow, &client);
     const int frameHeight = (window.bottom - window.top) - (client.bottom - client.top);
-    SetWindowPos(mainWindow, nullptr, 0, 0, ClientWidth(shell.units),
-                 frameHeight + ClientHeight(shell.units),
+    SetWindowPos(mainWindow, nullptr, 0, 0, ClientWidth(program.units),
+                 frameHeight + ClientHeight(program.units),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     // Every control follows the units, the equalizer panels too: once the
     // units come from the window's own font, panels left at their creation
     // place would lie under the graph area. ApplyEqualizerMode then sizes
     // the bars for the mode.
     for (const ControlDescriptor& control :
-         BuildControlLayout(shell.units, shell.japaneseMode, shell.NewStyleShell())) {
+         BuildControlLayout(program.units, program.japaneseMode, program.NewStyleShell())) {
         HWND handle = *Slot(control);
         if (handle == nullptr) continue;
         MoveWindow(handle, control.rect.x, control.rect.y, control.rect.width, control.rect.height,

@@ -1,7 +1,7 @@
 // The shared dialog 3D look.
 #include "shell/win32/dialog_look.h"
 
-#include "shell/shell_state.h"
+#include "base/program_state.h"
 #include "shell/shell_texts.h"
 #include "shell/win32/main_window.h"
 
@@ -12,30 +12,30 @@ constexpr char kThreeDimension[] = "&Three dimension";
 
 void ApplyStyle(HWND dialog) {
     LONG_PTR style = GetWindowLongPtrA(dialog, GWL_STYLE);
-    style = shell.settings.dialog3d ? (style | DS_3DLOOK) : (style & ~static_cast<LONG_PTR>(DS_3DLOOK));
+    style = program.settings.dialog3d ? (style | DS_3DLOOK) : (style & ~static_cast<LONG_PTR>(DS_3DLOOK));
     SetWindowLongPtrA(dialog, GWL_STYLE, style);
 }
 
 void UpdateCheck(HWND dialog) {
     CheckMenuItem(GetSystemMenu(dialog, FALSE), kDialog3dCommand,
-                  MF_BYCOMMAND | (shell.settings.dialog3d ? MF_CHECKED : MF_UNCHECKED));
+                  MF_BYCOMMAND | (program.settings.dialog3d ? MF_CHECKED : MF_UNCHECKED));
 }
 
 }  // namespace
 
 void InitDialog3dLook(HWND dialog, Dialog3dHook hook) {
-    if (!shell.NewStyleShell()) return;
+    if (!program.NewStyleShell()) return;
     ApplyStyle(dialog);
     if (hook) hook(dialog);
     HMENU menu = GetSystemMenu(dialog, FALSE);
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING, kDialog3dCommand,
-                shell.japaneseMode ? ja::kThreeDimension : kThreeDimension);
+                program.japaneseMode ? ja::kThreeDimension : kThreeDimension);
     UpdateCheck(dialog);
 }
 
 void ToggleDialog3dLook(HWND dialog, Dialog3dHook hook) {
-    shell.settings.dialog3d = !shell.settings.dialog3d;
+    program.settings.dialog3d = !program.settings.dialog3d;
     ApplyStyle(dialog);
     if (hook) hook(dialog);
     RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);

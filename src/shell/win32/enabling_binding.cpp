@@ -4,10 +4,9 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "engine/win32/engine_state.h"
+#include "base/run_state.h"
 #include "resources/ids.h"
-#include "shell/settings.h"
-#include "shell/shell_state.h"
+#include "base/program_state.h"
 #include "shell/win32/main_window.h"
 
 namespace lomvex {
@@ -42,11 +41,11 @@ void FocusIfActive(int id) {
 
 EnablingFacts CurrentFacts() {
     EnablingFacts facts;
-    facts.engineMode = engine.mode;
-    facts.hasOutputDevice = engine.hasOutputDevice;
-    facts.hasInputDevice = engine.hasInputDevice;
-    facts.processable = engine.processable;
-    facts.parametricMode = shell.settings.fftmode == kFftModeParametric;
+    facts.engineMode = run.mode;
+    facts.hasOutputDevice = run.hasOutputDevice;
+    facts.hasInputDevice = run.hasInputDevice;
+    facts.processable = run.processable;
+    facts.parametricMode = program.settings.fftmode == kFftModeParametric;
     return facts;
 }
 
@@ -77,8 +76,21 @@ void SetEngineControls(bool on) {
 }
 
 void SetSaveControls(bool saving) {
-    for (int id = IDC_CHANNEL_NOTHING; id <= IDC_SUBSONIC; ++id)
-        if (id != IDC_DROP_TARGET) EnableButton(id, !saving);
+    // The panel's controls as they were before the save: only those that
+    // were enabled then are enabled again (bars the transform size leaves
+    // unused stay disabled).
+    static bool wasEnabled[IDC_SUBSONIC - IDC_CHANNEL_NOTHING + 1];
+    for (int id = IDC_CHANNEL_NOTHING; id <= IDC_SUBSONIC; ++id) {
+        HWND control = GetDlgItem(mainWindow, id);
+        if (control == nullptr || id == IDC_DROP_TARGET) continue;
+        bool& was = wasEnabled[id - IDC_CHANNEL_NOTHING];
+        if (saving) {
+            was = IsWindowEnabled(control) != FALSE;
+            EnableWindow(control, FALSE);
+        } else if (was) {
+            EnableWindow(control, TRUE);
+        }
+    }
     EnableButtonAndItem(IDM_STOP, saving);
     if (saving) FocusIfActive(IDM_STOP);
 }

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "engine/messages.h"
+#include "base/messages.h"
 
 namespace lomvex {
 namespace {

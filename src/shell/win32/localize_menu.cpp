@@ -2,7 +2,7 @@
 #include "shell/win32/localize_menu.h"
 
 #include "resources/ids.h"
-#include "shell/shell_state.h"
+#include "base/program_state.h"
 #include "shell/shell_texts.h"
 
 namespace lomvex {
@@ -24,8 +24,8 @@ const char* LabelFor(const MenuLabel& label, bool newStyleShell) {
 
 void LocalizeMenu(HWND window) {
     mainMenu = GetMenu(window);
-    if (!shell.japaneseMode || mainMenu == nullptr) return;
-    const bool newStyle = shell.NewStyleShell();
+    if (!program.japaneseMode || mainMenu == nullptr) return;
+    const bool newStyle = program.NewStyleShell();
     for (const MenuLabel& popup : ja::kMenuPopups) {
         UINT position = static_cast<UINT>(popup.positionOrId);
         HMENU submenu = GetSubMenu(mainMenu, static_cast<int>(position));

@@ -9,20 +9,23 @@
 #include "display/win32/run_display.h"
 #include "display/win32/status_panel.h"
 #include "dsp/frame_pipeline.h"
-#include "engine/messages.h"
-#include "engine/win32/engine_state.h"
-#include "engine/win32/message_box_sink.h"
+#include "base/messages.h"
+#include "base/run_state.h"
+#include "engine/win32/engine_host.h"
+#include "engine/win32/open_play_file.h"
+#include "base/win32/message_box_sink.h"
 #include "engine/win32/playback.h"
+#include "engine/win32/processing.h"
 #include "engine/win32/save_output.h"
 #include "engine/win32/wave_headers.h"
 #include "audiofile/reader_texts.h"
 #include "audiofile/win32/acm_binding.h"
 #include "resources/ids.h"
 #include "shell/command_line.h"
-#include "shell/control_state.h"
+#include "dsp/control_state.h"
 #include "shell/enabling.h"
 #include "shell/record_format.h"
-#include "shell/shell_state.h"
+#include "base/program_state.h"
 #include "shell/shell_texts.h"
 #include "shell/shortcuts.h"
 #include "shell/win32/commands.h"
@@ -30,11 +33,9 @@
 #include "shell/win32/enabling_binding.h"
 #include "shell/win32/localize_menu.h"
 #include "shell/win32/profile_store.h"
+#include "shell/win32/window_engine_host.h"
 
 namespace lomvex {
-
-HINSTANCE instanceHandle;
-HWND mainWindow;
 
 namespace {
 
@@ -61,22 +62,22 @@ void ChooseLanguageAndUnits(bool englishRequested) {
     HDC screen = GetDC(nullptr);
     FontMetrics oem = FontMetricsOf(screen, GetStockObject(OEM_FIXED_FONT));
     ReleaseDC(nullptr, screen);
-    shell.japaneseMode = UsesJapanese(oem, englishRequested);
-    shell.units = ComputeLayoutUnits(oem, shell.japaneseMode);
-    SetJapaneseMessages(shell.japaneseMode);
+    program.japaneseMode = UsesJapanese(oem, englishRequested);
+    program.units = ComputeLayoutUnits(oem, program.japaneseMode);
+    SetJapaneseMessages(program.japaneseMode);
 }
 
 void ApplyCommandLine() {
     CommandLineOptions options = ApplyArguments(ParseCommandLine(GetCommandLineA(), IsLeadByte));
-    if (!options.filePath.empty()) shell.currentPath = options.filePath;
-    shell.commandLinePathRefused = options.filePathRefused;
-    shell.englishRequested = options.english;
-    engine.autoPlayClose = options.autoPlayClose;
-    if (options.recordRate) shell.settings.freq = options.recordRate;
+    if (!options.filePath.empty()) program.currentPath = options.filePath;
+    program.commandLinePathRefused = options.filePathRefused;
+    program.englishRequested = options.english;
+    run.autoPlayClose = options.autoPlayClose;
+    if (options.recordRate) program.settings.freq = options.recordRate;
 }
 
 void CreateControlBrush() {
-    int colour = shell.settings.dialog3d ? COLOR_BTNFACE : COLOR_WINDOW;
+    int colour = program.settings.dialog3d ? COLOR_BTNFACE : COLOR_WINDOW;
     controlBrush = CreateSolidBrush(GetSysColor(colour));
 }
 
@@ -87,22 +88,22 @@ void DeleteControlBrush() {
 
 // Counts the devices and fits the record format to the input's formats.
 void TakeDeviceInventory() {
-    engine.hasOutputDevice = waveOutGetNumDevs() > 0;
-    engine.hasInputDevice = waveInGetNumDevs() > 0;
+    run.hasOutputDevice = waveOutGetNumDevs() > 0;
+    run.hasInputDevice = waveInGetNumDevs() > 0;
     DWORD inputFormats = 0;
-    if (engine.hasInputDevice) {
+    if (run.hasInputDevice) {
         WAVEINCAPSA caps = {};
         if (waveInGetDevCapsA(WAVE_MAPPER, &caps, sizeof caps) != MMSYSERR_NOERROR)
             waveInGetDevCapsA(0, &caps, sizeof caps);
         inputFormats = caps.dwFormats;
     }
-    FitRecordFormat(shell.settings, inputFormats);
+    FitRecordFormat(program.settings, inputFormats);
     EnablingFacts facts = CurrentFacts();
     ApplyItemStates(StartItems(facts));
 }
 
 void UpdateDarkScheme() {
-    shell.darkScheme = IsDarkScheme(GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOW));
+    program.darkScheme = IsDarkScheme(GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOW));
 }
 
 void FillArea(HDC dc, int x, int y, int width, int height, int stockBrush) {
@@ -110,26 +111,15 @@ void FillArea(HDC dc, int x, int y, int width, int height, int stockBrush) {
     FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(stockBrush)));
 }
 
-void DrawParametricLabels(HDC dc) {
-    const LayoutUnits& u = shell.units;
-    const char* to = shell.japaneseMode ? ja::kParametricTo : "to";
-    for (int i = 0; i < 3; ++i) {
-        int y = (3 * i + 18) * u.unitY + 2 * i + 100;
-        TextOutA(dc, 8 * u.unitX, y, to, 2);
-        TextOutA(dc, 18 * u.unitX, y, "Hz", 2);
-        TextOutA(dc, 27 * u.unitX, y, "db", 2);
-    }
-}
-
 void PaintMainWindow(HWND window) {
     UpdateDarkScheme();
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
-    const LayoutUnits& u = shell.units;
-    int background = shell.darkScheme ? BLACK_BRUSH : WHITE_BRUSH;
+    const LayoutUnits& u = program.units;
+    int background = program.darkScheme ? BLACK_BRUSH : WHITE_BRUSH;
     FillArea(dc, u.unitX, 29 * u.unitY + 100, 35 * u.unitX, 5 * u.unitY, BLACK_BRUSH);
     FillArea(dc, 18 * u.unitX, u.unitY, 10 * u.unitX, u.unitY * 47 / 4, background);
-    if (shell.darkScheme) {
+    if (program.darkScheme) {
         SetTextColor(dc, RGB(255, 255, 255));
         SetBkColor(dc, RGB(0, 0, 0));
     }
@@ -139,7 +129,7 @@ void PaintMainWindow(HWND window) {
     DrawLengthText(dc);
     DrawElapsedText(dc);
     DrawBalanceText(dc);
-    if (shell.settings.fftmode == kFftModeParametric) DrawParametricLabels(dc);
+    if (program.settings.fftmode == kFftModeParametric) DrawParametricLabels(dc);
     SelectObject(dc, previous);
     DrawChannelLabels(dc);
     EndPaint(window, &paint);
@@ -149,12 +139,12 @@ LRESULT EraseBackground(HWND window, HDC dc) {
     UpdateDarkScheme();
     RECT client;
     GetClientRect(window, &client);
-    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(shell.darkScheme ? GRAY_BRUSH : LTGRAY_BRUSH)));
+    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(program.darkScheme ? GRAY_BRUSH : LTGRAY_BRUSH)));
     return 0;
 }
 
 LRESULT ColourControl(HWND window, HDC dc) {
-    bool faces = shell.settings.dialog3d != 0;
+    bool faces = program.settings.dialog3d != 0;
     SetBkColor(dc, GetSysColor(faces ? COLOR_BTNFACE : COLOR_WINDOW));
     SetTextColor(dc, GetSysColor(faces ? COLOR_BTNTEXT : COLOR_WINDOWTEXT));
     POINT origin = {0, 0};
@@ -164,7 +154,7 @@ LRESULT ColourControl(HWND window, HDC dc) {
 }
 
 void OnCreate() {
-    if (shell.NewStyleShell()) CreateControlBrush();
+    if (program.NewStyleShell()) CreateControlBrush();
     if (AllocWaveHeaders()) DragAcceptFiles(mainWindow, TRUE);
 }
 
@@ -180,22 +170,18 @@ void OnFocus() {
 }
 
 void OnMeterClick(LPARAM position) {
-    if (IsInsideMeterArea(shell.units, LOWORD(position), HIWORD(position))) ResetHeldPeaks();
+    if (IsInsideMeterArea(program.units, LOWORD(position), HIWORD(position))) ResetHeldPeaks();
 }
 
 void OnDestroy() {
-    if (shell.NewStyleShell()) DeleteControlBrush();
+    if (program.NewStyleShell()) DeleteControlBrush();
     DragAcceptFiles(mainWindow, FALSE);
     HWND target = GetDlgItem(mainWindow, IDC_DROP_TARGET);
     if (target) DragAcceptFiles(target, FALSE);
-    if (engine.playing)
-        ShutdownPlayback();
-    else if (SaveRunning())
-        FinishSave();
+    ShutdownRun();
     CloseOpenFile();
     FreeWaveHeaders();
     FreeAcmLibrary();
-    SetPlayPriority(false);
     PostQuitMessage(0);
 }
 
@@ -216,16 +202,17 @@ bool RegisterMainClass(HINSTANCE instance) {
 
 bool CreateMainWindow(HINSTANCE instance, int showCommand) {
     instanceHandle = instance;
-    shell.windowsVersion = RunningWindowsVersion();
+    SetEngineHost(&windowEngineHost);
+    program.windowsVersion = RunningWindowsVersion();
     PrivateProfileStore profile;
-    shell.settings = ReadSettings(profile, shell.NewStyleShell());
+    program.settings = ReadSettings(profile, program.NewStyleShell());
     ApplyCommandLine();
-    ChooseLanguageAndUnits(shell.englishRequested);
+    ChooseLanguageAndUnits(program.englishRequested);
 
     int height = GetSystemMetrics(SM_CYMENU) + GetSystemMetrics(SM_CYCAPTION) +
-                 ClientHeight(shell.units);
+                 ClientHeight(program.units);
     mainWindow = CreateWindowA(kClassName, "lomvex", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                               CW_USEDEFAULT, CW_USEDEFAULT, ClientWidth(shell.units), height,
+                               CW_USEDEFAULT, CW_USEDEFAULT, ClientWidth(program.units), height,
                                nullptr, nullptr, instance, nullptr);
     if (mainWindow == nullptr) {
         ShowDiagnostic("CreateWindow failed", kStartupCaption, BoxOwner::None);
@@ -238,13 +225,13 @@ bool CreateMainWindow(HINSTANCE instance, int showCommand) {
     LayoutMainWindow();
     UpdateWindow(mainWindow);
     ApplyEqualizerMode();
-    CheckMenuItem(GetMenu(mainWindow), shell.viewItem, MF_BYCOMMAND | MF_CHECKED);
+    CheckMenuItem(GetMenu(mainWindow), program.viewItem, MF_BYCOMMAND | MF_CHECKED);
     TakeDeviceInventory();
-    AllocFrameArrays(shell.settings.fftparam, shell.settings.mado);
-    if (shell.commandLinePathRefused) ShowUserMessage(IDS_PATH_TOO_LONG, ja::kPathTooLong);
-    if (!shell.currentPath.empty()) {
+    AllocFrameArrays(pipelineState, program.settings.fftparam, program.settings.mado);
+    if (program.commandLinePathRefused) ShowUserMessage(IDS_PATH_TOO_LONG, ja::kPathTooLong);
+    if (!program.currentPath.empty()) {
         UpdateTitle();
-        if (OpenForPlay() && engine.autoPlayClose) StartPlayback();
+        if (OpenForPlay() && run.autoPlayClose) StartPlayback();
     }
     return true;
 }
@@ -252,8 +239,8 @@ bool CreateMainWindow(HINSTANCE instance, int showCommand) {
 bool TranslateShortcutKey(HWND window, const MSG& message) {
     if (message.message != WM_KEYDOWN) return false;
     bool control = GetKeyState(VK_CONTROL) < 0;
-    int command = ShortcutCommand(static_cast<unsigned>(message.wParam), control, engine.mode,
-                                  engine.playing);
+    int command = ShortcutCommand(static_cast<unsigned>(message.wParam), control, run.mode,
+                                  run.playing);
     if (command == 0) return false;
     SendMessageA(window, WM_COMMAND, command, 0);
     return true;
@@ -281,7 +268,7 @@ LRESULT CALLBACK WNDPROC(HWND window, UINT message, WPARAM wParam, LPARAM lParam
         case WM_ERASEBKGND:
             return EraseBackground(window, reinterpret_cast<HDC>(wParam));
         case WM_SYSCOLORCHANGE:
-            if (shell.NewStyleShell()) {
+            if (program.NewStyleShell()) {
                 DeleteControlBrush();
                 CreateControlBrush();
             }
@@ -299,7 +286,7 @@ LRESULT CALLBACK WNDPROC(HWND window, UINT message, WPARAM wParam, LPARAM lParam
             OnCommand(LOWORD(wParam), reinterpret_cast<HWND>(lParam), HIWORD(wParam));
             return 0;
         case WM_SYSCOMMAND:
-            if (engine.playing && (wParam & 0xFFF0) == SC_SCREENSAVE) return 1;
+            if (run.playing && (wParam & 0xFFF0) == SC_SCREENSAVE) return 1;
             break;
         case WM_HSCROLL:
             OnBalanceScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam),
@@ -311,7 +298,7 @@ LRESULT CALLBACK WNDPROC(HWND window, UINT message, WPARAM wParam, LPARAM lParam
             return 0;
         case WM_CTLCOLORBTN:
         case WM_CTLCOLORSTATIC:
-            if (shell.NewStyleShell() && controlBrush)
+            if (program.NewStyleShell() && controlBrush)
                 return ColourControl(window, reinterpret_cast<HDC>(wParam));
             break;
         case WM_LBUTTONDOWN:
@@ -321,7 +308,7 @@ LRESULT CALLBACK WNDPROC(HWND window, UINT message, WPARAM wParam, LPARAM lParam
             OnDropFiles(reinterpret_cast<HDROP>(wParam));
             break;
         case MM_WOM_DONE:
-            if (engine.mode == kEnginePlay) OnPlayBufferDone(reinterpret_cast<WAVEHDR*>(lParam));
+            if (run.mode == kEnginePlay) OnPlayBufferDone(reinterpret_cast<WAVEHDR*>(lParam));
             return 0;
         default:
             break;

@@ -3,10 +3,9 @@
 
 #include <windows.h>
 
-namespace lomvex {
+#include "base/win32/main_window_handle.h"
 
-extern HINSTANCE instanceHandle;
-extern HWND mainWindow;
+namespace lomvex {
 
 bool RegisterMainClass(HINSTANCE instance);
 // Reads the settings, works out the language and layout units and creates

@@ -3,9 +3,9 @@
 #include <windows.h>
 #include <mmsystem.h>
 
-#include "engine/messages.h"
-#include "engine/win32/message_box_sink.h"
-#include "shell/shell_state.h"
+#include "base/messages.h"
+#include "base/win32/message_box_sink.h"
+#include "base/program_state.h"
 #include "shell/win32/heap_check.h"
 #include "shell/win32/main_window.h"
 #include "shell/win32/profile_store.h"
@@ -28,7 +28,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int showComman
 
     timeEndPeriod(1);
     PrivateProfileStore profile;
-    WriteSettings(shell.settings, profile, shell.NewStyleShell());
+    WriteSettings(program.settings, profile, program.NewStyleShell());
     CheckHeap("end");
     return static_cast<int>(message.wParam);
 }

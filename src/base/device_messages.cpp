@@ -1,8 +1,8 @@
 // Output device failure messages by result code.
-#include "engine/device_messages.h"
+#include "base/device_messages.h"
 
-#include "audiofile/reader_texts.h"
-#include "engine/messages.h"
+#include "base/base_texts.h"
+#include "base/messages.h"
 #include "resources/ids.h"
 
 namespace lomvex {

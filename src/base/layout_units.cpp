@@ -1,5 +1,5 @@
 // Layout unit arithmetic.
-#include "shell/layout_units.h"
+#include "base/layout_units.h"
 
 #include <algorithm>
 

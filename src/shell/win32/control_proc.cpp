@@ -1,15 +1,15 @@
 // The controls' shared keyboard, focus and drop handling.
-#include "display/win32/control_proc.h"
+#include "shell/win32/control_proc.h"
 
 #include <shellapi.h>
 
 #include <string>
 
 #include "display/control_keys.h"
-#include "display/win32/equalizer_labels.h"
+#include "shell/win32/equalizer_labels.h"
 #include "resources/ids.h"
-#include "shell/control_state.h"
-#include "shell/shell_state.h"
+#include "dsp/control_state.h"
+#include "base/program_state.h"
 #include "shell/win32/commands.h"
 #include "shell/win32/main_window.h"
 
@@ -30,8 +30,8 @@ bool IsField(int id) {
 
 FocusFacts CurrentFocusFacts() {
     FocusFacts facts;
-    facts.fftmode = shell.settings.fftmode;
-    facts.fftparam = shell.settings.fftparam;
+    facts.fftmode = program.settings.fftmode;
+    facts.fftparam = program.settings.fftparam;
     facts.radio = controlState.channel.operation;
     for (int id = kFirstControlId; id <= kLastControlId; ++id) {
         HWND window = GetDlgItem(mainWindow, id);
@@ -90,7 +90,7 @@ LRESULT HandleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM l
             break;
         case WM_CHAR:
             if (wParam == '\t' && IsField(id)) return 0;
-            if (shell.settings.useclip && IsCopyCharacter(static_cast<unsigned>(wParam))) {
+            if (program.settings.useclip && IsCopyCharacter(static_cast<unsigned>(wParam))) {
                 CopyTextToClipboard(CopyText(control, id));
                 return 0;
             }

@@ -1,5 +1,5 @@
 // The one instance of the control panel's parameters.
-#include "shell/control_state.h"
+#include "dsp/control_state.h"
 
 namespace lomvex {
 

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "engine/messages.h"
+#include "base/messages.h"
 
 namespace lomvex {
 

@@ -1,5 +1,5 @@
 // Derives the format state from a format record.
-#include "display/format_state.h"
+#include "audiofile/format_state.h"
 
 #include "audiofile/format_record.h"
 

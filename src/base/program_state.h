@@ -1,19 +1,19 @@
-// Process-wide state of the application shell that the other subsystems
-// read: the running Windows version, the text language, the layout units,
-// the settings and the file name buffers.
+// Process-wide state that every subsystem reads: the running Windows
+// version, the text language, the layout units, the settings and the file
+// name buffers. The shell fills it at start-up.
 #pragma once
 
 #include <string>
 
-#include "shell/layout_units.h"
-#include "shell/settings.h"
+#include "base/layout_units.h"
+#include "base/settings_values.h"
 
 namespace lomvex {
 
 // The new-style shell (3.95 and later) changes titles, looks and texts.
 constexpr unsigned kNewStyleShell = 0x035F;
 
-struct ShellState {
+struct ProgramState {
     unsigned windowsVersion = 0;  // major × 256 + minor
     bool japaneseMode = false;
     bool englishRequested = false;        // "/E" on the command line
@@ -29,6 +29,6 @@ struct ShellState {
     bool NewStyleShell() const { return windowsVersion >= kNewStyleShell; }
 };
 
-extern ShellState shell;
+extern ProgramState program;
 
 }  // namespace lomvex

@@ -1,15 +1,16 @@
 // The equalizer panel's texts on the main window.
-#include "display/win32/equalizer_labels.h"
+#include "shell/win32/equalizer_labels.h"
 
 #include <cstdio>
 #include <cstring>
 
 #include "display/band_panel.h"
-#include "display/format_state.h"
+#include "audiofile/format_state.h"
 #include "display/win32/draw_list_painter.h"
 #include "resources/ids.h"
-#include "shell/control_state.h"
-#include "shell/shell_state.h"
+#include "dsp/control_state.h"
+#include "base/program_state.h"
+#include "shell/equalizer_mode.h"
 #include "shell/shell_texts.h"
 #include "shell/win32/control_panel.h"
 #include "shell/win32/main_window.h"
@@ -22,7 +23,7 @@ HWND BarWindow(int bar) {
 }
 
 bool GraphicMode() {
-    return shell.settings.fftmode == kFftModeGraphic;
+    return program.settings.fftmode == kFftModeGraphic;
 }
 
 // Paints `list` on the main window with the OEM fixed font selected.
@@ -41,7 +42,7 @@ void RefreshBarLabels() {
         HWND label = controls.barLabels[j];
         if (label == nullptr) continue;
         std::string text =
-            BarLabelText(formatState.rateKhz, shell.settings.fftparam, j, shell.japaneseMode);
+            BarLabelText(formatState.rateKhz, program.settings.fftparam, j, program.japaneseMode);
         SetWindowTextA(label, text.c_str());
         if (GraphicMode()) InvalidateRect(BarWindow(j), nullptr, TRUE);
     }
@@ -50,19 +51,19 @@ void RefreshBarLabels() {
 void ShowBandInfo(int bar) {
     if (bar < 0 || bar >= kBarCount) return;
     BandInfoInputs in;
-    in.units = shell.units;
-    in.dark = shell.darkScheme;
-    in.japanese = shell.japaneseMode;
+    in.units = program.units;
+    in.dark = program.darkScheme;
+    in.japanese = program.japaneseMode;
     in.rateKhz = formatState.rateKhz;
-    in.fftparam = shell.settings.fftparam;
+    in.fftparam = program.settings.fftparam;
     DrawList list;
-    BandInfoOps(list, in, bar, shell.settings.eq[bar]);
+    BandInfoOps(list, in, bar, program.settings.eq[bar]);
     PaintOnMainWindow(list);
 }
 
 void ResetBars() {
     for (int j = 0; j < kBarCount; ++j) {
-        shell.settings.eq[j] = 0;
+        program.settings.eq[j] = 0;
         HWND bar = BarWindow(j);
         if (bar == nullptr) continue;
         SetScrollPos(bar, SB_CTL, 0, TRUE);
@@ -71,24 +72,27 @@ void ResetBars() {
         std::snprintf(text, sizeof text, kBarZeroGainFormat, j + 1, 0);
         SetWindowTextA(bar, text);
     }
-    EnableWindow(BarWindow(0), shell.settings.fftparam > 9);
-    EnableWindow(BarWindow(2), shell.settings.fftparam > 8);
-    if (!shell.NewStyleShell()) {
+    // Which bars are usable is the equalizer mode's rule alone.
+    const EqualizerModeView view =
+        DecideEqualizerMode(program.settings.fftmode, program.settings.fftparam);
+    for (int j = 0; j < kBarCount; ++j)
+        if (view.bars[j].enabled) EnableWindow(BarWindow(j), *view.bars[j].enabled);
+    if (!program.NewStyleShell()) {
         InvalidateRect(BarWindow(0), nullptr, TRUE);
         InvalidateRect(BarWindow(2), nullptr, TRUE);
     }
     if (GraphicMode()) {
         DrawList list;
-        ResetGainOps(list, shell.units, shell.darkScheme);
+        ResetGainOps(list, program.units, program.darkScheme);
         PaintOnMainWindow(list);
     }
 }
 
 std::string BuildClipboardText(int index) {
     if (index < 0 || index >= kBarCount)
-        return BalanceClipboardText(controlState.channel.balance, shell.japaneseMode);
-    return BarClipboardText(formatState.rateKhz, shell.settings.fftparam, index,
-                            shell.settings.eq[index], shell.japaneseMode);
+        return BalanceClipboardText(controlState.channel.balance, program.japaneseMode);
+    return BarClipboardText(formatState.rateKhz, program.settings.fftparam, index,
+                            program.settings.eq[index], program.japaneseMode);
 }
 
 void CopyTextToClipboard(const std::string& text) {

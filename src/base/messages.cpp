@@ -1,5 +1,5 @@
 // Message reporting: formats the texts and hands the boxes to the sink.
-#include "engine/messages.h"
+#include "base/messages.h"
 
 #include <cstdarg>
 #include <cstdio>

@@ -1,7 +1,7 @@
 // Message boxes through USER32.
-#include "engine/win32/message_box_sink.h"
+#include "base/win32/message_box_sink.h"
 
-#include "engine/engine_texts.h"
+#include "base/base_texts.h"
 
 namespace lomvex {
 

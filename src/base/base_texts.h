@@ -1,0 +1,18 @@
+// Texts of the message module and of the device messages: the caption the
+// system gives a box that has none, and the Japanese texts (Shift-JIS bytes).
+#pragma once
+
+namespace lomvex {
+
+constexpr char kErrorCaption[] = "Error";
+
+namespace ja {
+
+extern const char kErrorCaption[];
+extern const char kBadDeviceId[];
+extern const char kDeviceNoMemory[];
+extern const char kNoPlayDriver[];
+extern const char kCantOpenOutput[];
+
+}  // namespace ja
+}  // namespace lomvex

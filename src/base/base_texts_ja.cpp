@@ -1,0 +1,13 @@
+// Japanese texts of the message module and the device messages, written in
+// UTF-8 here and compiled to Shift-JIS bytes.
+#include "base/base_texts.h"
+
+namespace lomvex::ja {
+
+const char kErrorCaption[] = "エラー";
+const char kBadDeviceId[] = "範囲外のデバイスIDが指定されました。";
+const char kDeviceNoMemory[] = "メモリの割り当てができません。";
+const char kNoPlayDriver[] = "この形式を再生できるドライバがありません。";
+const char kCantOpenOutput[] = "音声出力デバイスを開けません。";
+
+}  // namespace lomvex::ja

@@ -1,0 +1,33 @@
+// The settings values: what the private profile file keeps, under the
+// key names of that file. Read once at start and written once at exit by
+// the shell; every subsystem reads them.
+#pragma once
+
+#include <cstdint>
+
+namespace lomvex {
+
+constexpr int kBarCount = 20;
+constexpr int kFftModeGraphic = 152;
+constexpr int kFftModeParametric = 153;
+constexpr int kFftModeEasy = 154;
+
+struct Settings {
+    int smooth = 0;
+    int monochrome = 0;
+    int PeakHold = 1;
+    uint32_t deltatime = 4096;
+    int dialog3d = 1;
+    int display = 1;
+    int16_t bits = 16;
+    int16_t channel = 2;
+    uint32_t freq = 44100;
+    int fftparam = 8;
+    int mado = 0;
+    int fftmode = kFftModeGraphic;
+    int eq[kBarCount] = {};  // bar scroll positions: the negated gains in dB
+    int useclip = 0;
+    int levelwarning = 1;
+};
+
+}  // namespace lomvex

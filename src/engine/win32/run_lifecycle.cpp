@@ -1,0 +1,112 @@
+// The shared start and teardown of playing and saving.
+#include "engine/win32/run_lifecycle.h"
+
+#include "audiofile/format_record.h"
+#include "audiofile/format_state.h"
+#include "audiofile/win32/acm_binding.h"
+#include "audiofile/win32/play_file_binding.h"
+#include "base/program_state.h"
+#include "base/run_state.h"
+#include "display/win32/run_display.h"
+#include "engine/buffer_sizes.h"
+#include "engine/win32/engine_host.h"
+#include "engine/win32/engine_state.h"
+#include "engine/win32/open_play_file.h"
+#include "engine/win32/processing.h"
+#include "engine/win32/wave_headers.h"
+#include "engine/win32/wave_out_calls.h"
+
+namespace lomvex {
+namespace {
+
+// Resets the device (it hands every queued buffer back), unprepares the
+// headers it held and closes it.
+void CloseOutputDevice() {
+    if (engine.output == nullptr) return;
+    waveOut.reset(engine.output);
+    for (int i = 0; i < kRingBuffers; ++i) {
+        if (waveHeader[i] == nullptr || waveHeader[i]->lpData == nullptr) continue;
+        waveOut.unprepare(engine.output, waveHeader[i], sizeof(WAVEHDR));
+        waveHeader[i]->lpData = nullptr;
+    }
+    waveOut.close(engine.output);
+    engine.output = nullptr;
+}
+
+void SwitchControlsBack() {
+    SwitchedControls& c = engine.controls;
+    if (c.engineOn) Host().SetEngineControls(false);
+    if (c.saveOn) Host().SetSaveControls(false);
+    if (c.idleOff) Host().SetIdleControls(true);
+    c = SwitchedControls{};
+}
+
+}  // namespace
+
+bool BeginRun() {
+    // Buffers that come back before this run has queued its own are not its.
+    engine.stopRequested = true;
+    ResetLevelMeter();
+    if ((!playFile.file || !fileFormat.Data()) && !OpenPlayFile()) {
+        EndRun();
+        return false;
+    }
+    run.bytesPlayed = 0;
+    FormatFields source = ReadFormatFields(fileFormat.Data());
+    run.oneTimeLength = ComputeOneTimeLength(source, program.settings.deltatime);
+    LoadAcm(run.oneTimeLength);
+    run.processable = source.tag == kTagPcm || acm.stream != nullptr;
+    return true;
+}
+
+bool PrepareRunBuffers(int count) {
+    FormatFields pcm = ReadFormatFields(fileFormat.Data());
+    fileFormat.Release();
+    Host().SetIdleControls(false);
+    engine.controls.idleOff = true;
+    uint32_t content = IsDecoding() ? acm.outputSize : run.oneTimeLength;
+    bool overlap = program.settings.mado != kWindowRect;
+    uint32_t size = WaveBufferSize(content, overlap, program.settings.fftparam, formatState.layout);
+    if (!AllocWaveBuffers(count, size, pcm.bitsPerSample)) {
+        EndRun();
+        return false;
+    }
+    if (IsDecoding())
+        PrepareAcmHeader(engine.buffer[0], run.oneTimeLength, engine.buffer[kStagingBuffer]);
+    ReadParametricBands();
+    engine.ringPosition = 0;
+    engine.endOfData = false;
+    for (int i = 0; i < kRingBuffers; ++i) {
+        engine.readLength[i] = engine.outputLength[i] = 0;
+        if (waveHeader[i]) waveHeader[i]->lpData = nullptr;
+    }
+    StartPipelineRun(pipelineState);
+    return true;
+}
+
+void SwitchEngineControls() {
+    Host().SetEngineControls(true);
+    engine.controls.engineOn = true;
+}
+
+void SwitchSaveControls() {
+    Host().SetSaveControls(true);
+    engine.controls.saveOn = true;
+}
+
+void EndRun(const RunEnd& end) {
+    engine.stopRequested = true;
+    CloseOutputDevice();
+    FreeWaveBuffers();
+    if (end.resetDecoder && IsDecoding()) ResetAcmStream();
+    CloseAcmStream();
+    playFile.Close();
+    fileFormat.Release();
+    if (engine.priorityRaised) SetPlayPriority(false);
+    const bool ran = run.playing || engine.controls.saveOn;
+    run.playing = false;
+    if (ran && end.levelWarning) ShowLevelWarning(end.warningWithoutOwner);
+    SwitchControlsBack();
+}
+
+}  // namespace lomvex

@@ -1,0 +1,40 @@
+// One start and one teardown for every kind of run (playing, saving).
+//
+// A run starts with BeginRun (the source file, its decoder and the one-time
+// length), then opens its own sink (the output device or the output file),
+// then PrepareRunBuffers. Whatever happens after BeginRun, EndRun ends it:
+// it releases exactly what the run acquired, in the safe order: the device
+// is reset before its headers are unprepared and its buffers freed; the
+// decoder's header is unprepared only if prepared and its stream closed only
+// if open; the file is closed and its format record released, so the next
+// run reads and decodes the file afresh; the controls the run switched are
+// switched back. It may be called more than once.
+#pragma once
+
+namespace lomvex {
+
+// Opens the current file if needed, counts the one-time length and opens
+// the decoder of a compressed file. False after its message (the run has
+// then ended).
+bool BeginRun();
+
+// Once the sink is open: releases the format record, turns the idle
+// controls off, allocates `count` wave buffers and points the decoder at
+// them. False after the buffers' message (the run has then ended).
+bool PrepareRunBuffers(int count);
+
+// Turns the run controls on: Stop and Pause (playing), or Stop alone with
+// the panel disabled (saving).
+void SwitchEngineControls();
+void SwitchSaveControls();
+
+struct RunEnd {
+    bool resetDecoder = false;       // a stop cuts the decoder off mid-stream
+    bool levelWarning = false;       // show the run's largest level
+    bool warningWithoutOwner = false;  // the window is closing
+};
+
+// Ends the run (see above).
+void EndRun(const RunEnd& end = {});
+
+}  // namespace lomvex
