@@ -42,9 +42,6 @@ extern const char kOctaveCut[];
 extern const char kHighBoost[];
 extern const char kLowBoost[];
 extern const char kSubsonic[];
-// Painted between the "from" and "to" fields of the parametric rows ("to").
-// The dialogs' 3D-look system menu item (one form for every shell).
-extern const char kThreeDimension[];
 
 // File dialogs: titles and the double-NUL-terminated Open filters, indexed
 // by (MPEG Layer-3 playable ? 2 : 0) + (Ogg Vorbis playable ? 1 : 0).

@@ -33,7 +33,6 @@ const char kOctaveCut[] = "倍音も消す";
 const char kHighBoost[] = "高域増強";
 const char kLowBoost[] = "低域増強";
 const char kSubsonic[] = "超低音ｶｯﾄ";
-const char kThreeDimension[] = "３Ｄ表示(\x1eT\x1fｻ)";
 
 const char kOpenTitle[] = "再生用にファイルを開く";
 const char kSaveTitle[] = "保存";

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "base/program_state.h"
-#include "shell/win32/dialog_look.h"
+#include "dialogs/win32/dialog_look.h"
 
 namespace lomvex {
 namespace {

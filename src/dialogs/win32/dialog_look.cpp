@@ -1,14 +1,12 @@
 // The shared dialog 3D look.
-#include "shell/win32/dialog_look.h"
+#include "dialogs/win32/dialog_look.h"
 
 #include "base/program_state.h"
-#include "shell/shell_texts.h"
-#include "shell/win32/main_window.h"
+#include "base/win32/main_window_handle.h"
+#include "dialogs/dialog_texts.h"
 
 namespace lomvex {
 namespace {
-
-constexpr char kThreeDimension[] = "&Three dimension";
 
 void ApplyStyle(HWND dialog) {
     LONG_PTR style = GetWindowLongPtrA(dialog, GWL_STYLE);
