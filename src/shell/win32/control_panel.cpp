@@ -283,8 +283,9 @@ void LayoutMainWindow() {
     RECT window, client;
     GetWindowRect(mainWindow, &window);
     GetClientRect(mainWindow, &client);
+    const int frameWidth = (window.right - window.left) - (client.right - client.left);
     const int frameHeight = (window.bottom - window.top) - (client.bottom - client.top);
-    SetWindowPos(mainWindow, nullptr, 0, 0, ClientWidth(program.units),
+    SetWindowPos(mainWindow, nullptr, 0, 0, frameWidth + ClientWidth(program.units),
                  frameHeight + ClientHeight(program.units),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     // Every control follows the units, the equalizer panels too: once the

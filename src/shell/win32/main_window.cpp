@@ -41,6 +41,7 @@ namespace {
 
 constexpr char kClassName[] = "lomvex";
 constexpr char kStartupCaption[] = "LOMVEX";
+constexpr DWORD kMainStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
 // The background of the controls on a new-style shell.
 HBRUSH controlBrush;
@@ -209,11 +210,13 @@ bool CreateMainWindow(HINSTANCE instance, int showCommand) {
     ApplyCommandLine();
     ChooseLanguageAndUnits(program.englishRequested);
 
+    // The client area is W wide; the height counts the menu and caption.
+    RECT outer = {0, 0, ClientWidth(program.units), 0};
+    AdjustWindowRect(&outer, kMainStyle, TRUE);
     int height = GetSystemMetrics(SM_CYMENU) + GetSystemMetrics(SM_CYCAPTION) +
                  ClientHeight(program.units);
-    mainWindow = CreateWindowA(kClassName, "lomvex", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                               CW_USEDEFAULT, CW_USEDEFAULT, ClientWidth(program.units), height,
-                               nullptr, nullptr, instance, nullptr);
+    mainWindow = CreateWindowA(kClassName, "lomvex", kMainStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                               outer.right - outer.left, height, nullptr, nullptr, instance, nullptr);
     if (mainWindow == nullptr) {
         ShowDiagnostic("CreateWindow failed", kStartupCaption, BoxOwner::None);
         return false;
