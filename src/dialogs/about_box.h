@@ -3,18 +3,19 @@
 #pragma once
 
 #include "dialogs/control_texts.h"
+#include "resources/ids.h"
 
 namespace lomvex {
 
 namespace about_ids {
 constexpr int kOk = 1;
-constexpr int kIcon = 200;         // the icon resource "icon"
-constexpr int kVersion = 201;      // "lomvex  Version 0.02"
-constexpr int kPurpose = 202;      // what the program is for (right-aligned)
-constexpr int kWordSize = 203;     // "32 bits"
-constexpr int kDeviceCount = 204;  // input and output device counts
-constexpr int kHelpName = 205;     // the help document's name (right-aligned)
-constexpr int kHelpPlace = 206;    // where the help document lives
+constexpr int kIcon = IDC_ABOUT_ICON;         // the icon resource "icon"
+constexpr int kVersion = IDC_ABOUT_VERSION;      // "lomvex  Version 0.02"
+constexpr int kPurpose = IDC_ABOUT_PURPOSE;      // what the program is for (right-aligned)
+constexpr int kWordSize = IDC_ABOUT_WORD_SIZE;     // "32 bits"
+constexpr int kDeviceCount = IDC_ABOUT_DEVICE_COUNT;  // input and output device counts
+constexpr int kHelpName = IDC_ABOUT_HELP_NAME;     // the help document's name (right-aligned)
+constexpr int kHelpPlace = IDC_ABOUT_HELP_PLACE;    // where the help document lives
 }  // namespace about_ids
 
 // "About Lomvex", the caption in both languages.

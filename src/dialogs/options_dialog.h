@@ -14,6 +14,7 @@
 
 #include "base/settings_values.h"
 #include "dialogs/control_texts.h"
+#include "resources/ids.h"
 
 namespace lomvex {
 
@@ -21,32 +22,32 @@ namespace lomvex {
 namespace option_ids {
 constexpr int kOk = 1;
 constexpr int kCancel = 2;
-constexpr int kLengthList = 117;   // one-time length (`deltatime`)
-constexpr int kRateGroup = 118;    // group box round the rate
-constexpr int kLengthGroup = 119;  // group box round length and peak hold
-constexpr int kPeakOff = 120;      // radio buttons of `PeakHold` 0, 1, 2
-constexpr int kPeakDecay = 121;
-constexpr int kPeakConst = 122;
-constexpr int kLengthLabel = 123;
-constexpr int kDbDisplay = 124;  // check box `display`
-constexpr int kRateLabel = 125;
-constexpr int kRateBar = 126;  // horizontal scrollbar, -120 .. 120
-constexpr int kRateText = 127;
-constexpr int kPitchLabel = 128;
-constexpr int kPitchText = 129;   // right-aligned
-constexpr int kMonochrome = 130;  // check box `monochrome`
-constexpr int kSmooth = 131;      // check box `smooth`
-constexpr int kFftSizeLabel = 145;
-constexpr int kFftSizeList = 146;  // frequency count (`fftparam`)
-constexpr int kWindowLabel = 147;
-constexpr int kWindowList = 148;  // window function (`mado`)
-constexpr int kModeGroup = 151;
-constexpr int kGraphic = 152;  // radio buttons of `fftmode`: the value is the id
-constexpr int kParametric = 153;
-constexpr int kEasy = 154;
-constexpr int kCopyValue = 155;     // check box `useclip`
-constexpr int kLevelWarning = 156;  // check box `levelwarning`
-constexpr int kPeakLabel = 195;
+constexpr int kLengthList = IDC_OPTION_LENGTH_LIST;   // one-time length (`deltatime`)
+constexpr int kRateGroup = IDC_OPTION_RATE_GROUP;    // group box round the rate
+constexpr int kLengthGroup = IDC_OPTION_LENGTH_GROUP;  // group box round length and peak hold
+constexpr int kPeakOff = IDC_OPTION_PEAK_OFF;      // radio buttons of `PeakHold` 0, 1, 2
+constexpr int kPeakDecay = IDC_OPTION_PEAK_DECAY;
+constexpr int kPeakConst = IDC_OPTION_PEAK_CONST;
+constexpr int kLengthLabel = IDC_OPTION_LENGTH_LABEL;
+constexpr int kDbDisplay = IDC_OPTION_DB_DISPLAY;  // check box `display`
+constexpr int kRateLabel = IDC_OPTION_RATE_LABEL;
+constexpr int kRateBar = IDC_OPTION_RATE_BAR;  // horizontal scrollbar, -120 .. 120
+constexpr int kRateText = IDC_OPTION_RATE_TEXT;
+constexpr int kPitchLabel = IDC_OPTION_PITCH_LABEL;
+constexpr int kPitchText = IDC_OPTION_PITCH_TEXT;   // right-aligned
+constexpr int kMonochrome = IDC_OPTION_MONOCHROME;  // check box `monochrome`
+constexpr int kSmooth = IDC_OPTION_SMOOTH;      // check box `smooth`
+constexpr int kFftSizeLabel = IDC_OPTION_FFT_SIZE_LABEL;
+constexpr int kFftSizeList = IDC_OPTION_FFT_SIZE_LIST;  // frequency count (`fftparam`)
+constexpr int kWindowLabel = IDC_OPTION_WINDOW_LABEL;
+constexpr int kWindowList = IDC_OPTION_WINDOW_LIST;  // window function (`mado`)
+constexpr int kModeGroup = IDC_OPTION_MODE_GROUP;
+constexpr int kGraphic = IDC_OPTION_GRAPHIC;  // radio buttons of `fftmode`: the value is the id
+constexpr int kParametric = IDC_OPTION_PARAMETRIC;
+constexpr int kEasy = IDC_OPTION_EASY;
+constexpr int kCopyValue = IDC_OPTION_COPY_VALUE;     // check box `useclip`
+constexpr int kLevelWarning = IDC_OPTION_LEVEL_WARNING;  // check box `levelwarning`
+constexpr int kPeakLabel = IDC_OPTION_PEAK_LABEL;
 }  // namespace option_ids
 
 // The labelled controls with their English (template) and Japanese texts.

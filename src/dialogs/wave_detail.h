@@ -16,39 +16,40 @@
 
 #include "audiofile/riff_file.h"
 #include "dialogs/control_texts.h"
+#include "resources/ids.h"
 
 namespace lomvex {
 
 // Control ids: value fields in the middle column, hints in the right one.
 namespace detail_ids {
 constexpr int kOk = 1;
-constexpr int kRiffId = 161;
-constexpr int kRiffSize = 162;
-constexpr int kRiffType = 163;
-constexpr int kChunkId = 164;
-constexpr int kChunkSize = 165;
-constexpr int kTag = 166;
-constexpr int kChannels = 167;
-constexpr int kRate = 168;
-constexpr int kByteRate = 169;
-constexpr int kBlockAlign = 170;
-constexpr int kBits = 171;
-constexpr int kCbSize = 172;
-constexpr int kNextChunkId = 173;
-constexpr int kNextChunkSize = 174;
-constexpr int kFileSize = 176;
-constexpr int kTagHint = 177;  // "PCM:1"
-constexpr int kTotalTime = 178;
-constexpr int kLastChunkIdHint = 179;    // blank
-constexpr int kLastChunkSizeHint = 180;  // "RS-fCS-20"
-constexpr int kRateHint = 181;           // "SamplePerSec"
-constexpr int kChannelsHint = 182;       // "1:mon  2:ste"
-constexpr int kByteRateHint = 183;       // "Sample*Block"
-constexpr int kBlockAlignHint = 184;     // "Ch * Bits / 8"
-constexpr int kBitsHint = 185;           // blank
-constexpr int kCbSizeHint = 186;         // "PCM:0 AD:32"
-constexpr int kRiffSizeHint = 187;       // "FileSize-8"
-constexpr int kRiffTypeHint = 188;       // blank
+constexpr int kRiffId = IDC_DETAIL_RIFF_ID;
+constexpr int kRiffSize = IDC_DETAIL_RIFF_SIZE;
+constexpr int kRiffType = IDC_DETAIL_RIFF_TYPE;
+constexpr int kChunkId = IDC_DETAIL_CHUNK_ID;
+constexpr int kChunkSize = IDC_DETAIL_CHUNK_SIZE;
+constexpr int kTag = IDC_DETAIL_TAG;
+constexpr int kChannels = IDC_DETAIL_CHANNELS;
+constexpr int kRate = IDC_DETAIL_RATE;
+constexpr int kByteRate = IDC_DETAIL_BYTE_RATE;
+constexpr int kBlockAlign = IDC_DETAIL_BLOCK_ALIGN;
+constexpr int kBits = IDC_DETAIL_BITS;
+constexpr int kCbSize = IDC_DETAIL_CB_SIZE;
+constexpr int kNextChunkId = IDC_DETAIL_NEXT_CHUNK_ID;
+constexpr int kNextChunkSize = IDC_DETAIL_NEXT_CHUNK_SIZE;
+constexpr int kFileSize = IDC_DETAIL_FILE_SIZE;
+constexpr int kTagHint = IDC_DETAIL_TAG_HINT;  // "PCM:1"
+constexpr int kTotalTime = IDC_DETAIL_TOTAL_TIME;
+constexpr int kLastChunkIdHint = IDC_DETAIL_LAST_CHUNK_ID_HINT;    // blank
+constexpr int kLastChunkSizeHint = IDC_DETAIL_LAST_CHUNK_SIZE_HINT;  // "RS-fCS-20"
+constexpr int kRateHint = IDC_DETAIL_RATE_HINT;           // "SamplePerSec"
+constexpr int kChannelsHint = IDC_DETAIL_CHANNELS_HINT;       // "1:mon  2:ste"
+constexpr int kByteRateHint = IDC_DETAIL_BYTE_RATE_HINT;       // "Sample*Block"
+constexpr int kBlockAlignHint = IDC_DETAIL_BLOCK_ALIGN_HINT;     // "Ch * Bits / 8"
+constexpr int kBitsHint = IDC_DETAIL_BITS_HINT;           // blank
+constexpr int kCbSizeHint = IDC_DETAIL_CB_SIZE_HINT;         // "PCM:0 AD:32"
+constexpr int kRiffSizeHint = IDC_DETAIL_RIFF_SIZE_HINT;       // "FileSize-8"
+constexpr int kRiffTypeHint = IDC_DETAIL_RIFF_TYPE_HINT;       // blank
 }  // namespace detail_ids
 
 // What kind of file the walk found.

@@ -7,20 +7,21 @@
 
 #include "audiofile/format_state.h"
 #include "dialogs/control_texts.h"
+#include "resources/ids.h"
 
 namespace lomvex {
 
 namespace info_ids {
 constexpr int kOk = 1;
-constexpr int kDetail = 300;  // ends the dialog with 1: open the wave detail dialog
-constexpr int kFrequencyLabel = 301;
-constexpr int kFrequency = 302;  // value fields are right-aligned
-constexpr int kChannelsLabel = 303;
-constexpr int kChannels = 304;
-constexpr int kBitRateLabel = 305;
-constexpr int kBitRate = 306;
-constexpr int kTotalTimeLabel = 307;
-constexpr int kTotalTime = 308;
+constexpr int kDetail = IDC_INFO_DETAIL;  // ends the dialog with 1: open the wave detail dialog
+constexpr int kFrequencyLabel = IDC_INFO_FREQUENCY_LABEL;
+constexpr int kFrequency = IDC_INFO_FREQUENCY;  // value fields are right-aligned
+constexpr int kChannelsLabel = IDC_INFO_CHANNELS_LABEL;
+constexpr int kChannels = IDC_INFO_CHANNELS;
+constexpr int kBitRateLabel = IDC_INFO_BIT_RATE_LABEL;
+constexpr int kBitRate = IDC_INFO_BIT_RATE;
+constexpr int kTotalTimeLabel = IDC_INFO_TOTAL_TIME_LABEL;
+constexpr int kTotalTime = IDC_INFO_TOTAL_TIME;
 }  // namespace info_ids
 
 // "Wave Information": the template's caption, kept in both languages.

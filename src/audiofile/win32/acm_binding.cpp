@@ -172,6 +172,24 @@ void FreeAcmLibrary() {
     acm.library = nullptr;
 }
 
+std::string AcmFormatTagName(uint16_t tag) {
+    using TagDetailsFn = MMRESULT(WINAPI*)(HACMDRIVER, LPACMFORMATTAGDETAILSA, DWORD);
+    HMODULE library = LoadLibraryA("MSACM32.DLL");
+    if (reinterpret_cast<UINT_PTR>(library) < 32) return "";
+    auto details = reinterpret_cast<TagDetailsFn>(
+        reinterpret_cast<void*>(GetProcAddress(library, "acmFormatTagDetailsA")));
+    std::string name;
+    if (details) {
+        ACMFORMATTAGDETAILSA query = {};
+        query.cbStruct = sizeof query;
+        query.dwFormatTag = tag;
+        if (details(nullptr, &query, ACM_FORMATTAGDETAILSF_FORMATTAG) == MMSYSERR_NOERROR)
+            name = query.szFormatTag;
+    }
+    FreeLibrary(library);
+    return name;
+}
+
 bool ProbeMp3Codec() {
     uint8_t record[30] = {};
     PutFormat(record, kTagMpegLayer3, 2, 24000, 7000, 1, 0, 12);

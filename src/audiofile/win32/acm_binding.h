@@ -14,6 +14,7 @@
 // clang-format on
 
 #include <cstdint>
+#include <string>
 
 namespace lomvex {
 
@@ -46,6 +47,10 @@ void ResetAcmStream();
 // open; does nothing otherwise, so it may be called at any end of a run.
 void CloseAcmStream();
 void FreeAcmLibrary();
+
+// The compression manager's name for a format tag, "" when it names none
+// (or is not there). Loads the library for the question and unloads it.
+std::string AcmFormatTagName(uint16_t tag);
 
 // True when the wave mapper takes MPEG Layer-3 or Ogg Vorbis sound.
 bool ProbeMp3Codec();

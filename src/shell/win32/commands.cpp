@@ -13,6 +13,12 @@
 #include "display/win32/run_display.h"
 #include "base/messages.h"
 #include "base/run_state.h"
+#include "dialogs/win32/about_box_proc.h"
+#include "dialogs/win32/info_dialogs_proc.h"
+#include "dialogs/win32/options_dialog_proc.h"
+#include "engine/win32/processing.h"
+#include "audiofile/format_state.h"
+#include "shell/win32/control_panel.h"
 #include "engine/win32/open_play_file.h"
 #include "engine/win32/playback.h"
 #include "engine/win32/save_output.h"
@@ -120,6 +126,22 @@ void TogglePause() {
     }
 }
 
+// After OK the open input is closed (its buffers were sized for the old
+// settings), the frame arrays are made for the new size and the control
+// panel follows the equalizing mode.
+void ShowOptions() {
+    if (!RunOptionsDialog()) return;
+    CloseOpenFile();
+    AllocFrameArrays(pipelineState, program.settings.fftparam, program.settings.mado);
+    ApplyEqualizerMode();
+    if (formatState.rateKhz != 0) RefreshBarLabels();
+}
+
+void ShowInformation() {
+    CloseOpenFile();
+    RunInfoDialogs();
+}
+
 void SelectChannelOperation(int id) {
     CheckRadioButton(mainWindow, IDC_CHANNEL_NOTHING, IDC_CHANNEL_MINUS_ONE, id);
     controlState.channel.operation = id;
@@ -153,6 +175,9 @@ void OnCommand(int id, HWND, int notification) {
             DestroyWindow(mainWindow);
             return;
         case IDM_HELP: ShowHelp(); return;
+        case IDM_OPTION: ShowOptions(); return;
+        case IDM_INFO: ShowInformation(); return;
+        case IDM_ABOUT: RunAboutBox(); return;
         case IDM_VIEW_WAVE:
         case IDM_VIEW_LEVEL:
         case IDM_VIEW_SPECTRUM: SelectView(id); return;

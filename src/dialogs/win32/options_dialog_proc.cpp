@@ -1,0 +1,198 @@
+// The Options dialog procedure: it reads and writes the controls; what it
+// shows and stores is decided by the dialog's core.
+#include "dialogs/win32/options_dialog_proc.h"
+
+#include "base/program_state.h"
+#include "base/win32/main_window_handle.h"
+#include "dialogs/options_dialog.h"
+#include "dialogs/win32/dialog_look.h"
+#include "dialogs/win32/dialog_texts_binding.h"
+
+namespace lomvex {
+namespace {
+
+int rateAtOpen = 0;  // the playing rate Cancel puts back
+
+void ShowRateTexts(HWND dialog) {
+    RateTexts texts = OptionRateTexts(program.playingRate, program.japaneseMode,
+                                      program.settings.useclip != 0);
+    SetDlgItemTextA(dialog, option_ids::kRateText, texts.rate.c_str());
+    SetDlgItemTextA(dialog, option_ids::kPitchText, texts.pitch.c_str());
+}
+
+void SetRateBar(HWND bar) {
+    SetScrollRange(bar, SB_CTL, -120, 120, FALSE);
+    SetScrollPos(bar, SB_CTL, program.playingRate, TRUE);
+}
+
+void SizeControl(HWND dialog, int id, const DialogRect& r) {
+    SetWindowPos(GetDlgItem(dialog, id), nullptr, 0, 0, r.width, r.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Relayout(HWND dialog) {
+    const OptionsLayout layout =
+        OptionsRelayout(program.units.unitX, program.units.unitA, GetSystemMetrics(SM_CXVSCROLL),
+                        GetSystemMetrics(SM_CYSIZE));
+    SetWindowPos(dialog, nullptr, 0, 0, layout.dialog.width, layout.dialog.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SizeControl(dialog, option_ids::kLengthList, layout.lengthList);
+    SizeControl(dialog, option_ids::kRateBar, layout.rateBar);
+    SizeControl(dialog, option_ids::kRateGroup, layout.rateGroup);
+    SizeControl(dialog, option_ids::kLengthGroup, layout.lengthGroup);
+    SizeControl(dialog, option_ids::kFftSizeList, layout.fftSizeList);
+    SetWindowPos(GetDlgItem(dialog, option_ids::kWindowLabel), nullptr, layout.windowLabel.x,
+                 layout.windowLabel.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(GetDlgItem(dialog, option_ids::kWindowList), nullptr, layout.windowList.x,
+                 layout.windowList.y, layout.windowList.width, layout.windowList.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The 3D look changes the rate scrollbar's border, which a scrollbar takes
+// only when it is created: the bar is made again with the new border, in
+// the same place, the same sibling order and the same focus.
+void RecreateRateBar(HWND dialog) {
+    HWND old = GetDlgItem(dialog, option_ids::kRateBar);
+    if (old == nullptr) return;
+    LONG style = GetWindowLongA(old, GWL_STYLE);
+    LONG exStyle = GetWindowLongA(old, GWL_EXSTYLE);
+    RECT r;
+    GetWindowRect(old, &r);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+    bool focused = GetFocus() == old;
+    DestroyWindow(old);
+    if (program.settings.dialog3d) {
+        style &= ~WS_BORDER;
+        exStyle |= WS_EX_CLIENTEDGE;
+    } else {
+        style |= WS_BORDER;
+        exStyle &= ~WS_EX_CLIENTEDGE;
+    }
+    HWND bar = CreateWindowExA(exStyle, "scrollbar", "", style, r.left, r.top, r.right - r.left,
+                               r.bottom - r.top, dialog,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(option_ids::kRateBar)),
+                               instanceHandle, nullptr);
+    if (bar == nullptr) return;
+    SetWindowPos(bar, GetDlgItem(dialog, option_ids::kRateLabel), 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetRateBar(bar);
+    if (focused) SetFocus(bar);
+    RedrawWindow(bar, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+void CheckIf(HWND dialog, int id, bool on) {
+    CheckDlgButton(dialog, id, on ? BST_CHECKED : BST_UNCHECKED);
+}
+
+bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+
+void FillList(HWND dialog, int id, ListItems items, int selection) {
+    for (int i = 0; i < items.count; ++i)
+        SendDlgItemMessageA(dialog, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(items.texts[i]));
+    SendDlgItemMessageA(dialog, id, CB_SETCURSEL, static_cast<WPARAM>(selection), 0);
+}
+
+int Selection(HWND dialog, int id) {
+    return static_cast<int>(SendDlgItemMessageA(dialog, id, CB_GETCURSEL, 0, 0));
+}
+
+void ShowControls(HWND dialog) {
+    const OptionControls c = OptionControlsFor(program.settings);
+    const bool japanese = program.japaneseMode;
+    CheckIf(dialog, option_ids::kPeakOff, c.peakOff);
+    CheckIf(dialog, option_ids::kPeakDecay, c.peakDecay);
+    CheckIf(dialog, option_ids::kPeakConst, c.peakConst);
+    CheckIf(dialog, option_ids::kGraphic, c.graphic);
+    CheckIf(dialog, option_ids::kParametric, c.parametric);
+    CheckIf(dialog, option_ids::kEasy, c.easy);
+    FillList(dialog, option_ids::kLengthList,
+             LengthListItems(japanese, program.settings.useclip != 0), c.lengthSelection);
+    FillList(dialog, option_ids::kFftSizeList, FftSizeListItems(), c.fftSizeSelection);
+    FillList(dialog, option_ids::kWindowList, WindowListItems(japanese), c.windowSelection);
+    CheckIf(dialog, option_ids::kSmooth, c.smooth);
+    CheckIf(dialog, option_ids::kDbDisplay, c.dbDisplay);
+    CheckIf(dialog, option_ids::kMonochrome, c.monochrome);
+    CheckIf(dialog, option_ids::kCopyValue, c.useclip);
+    CheckIf(dialog, option_ids::kLevelWarning, c.levelWarning);
+}
+
+OptionControls ReadControls(HWND dialog) {
+    OptionControls c;
+    c.peakOff = Checked(dialog, option_ids::kPeakOff);
+    c.peakDecay = Checked(dialog, option_ids::kPeakDecay);
+    c.peakConst = Checked(dialog, option_ids::kPeakConst);
+    c.graphic = Checked(dialog, option_ids::kGraphic);
+    c.parametric = Checked(dialog, option_ids::kParametric);
+    c.easy = Checked(dialog, option_ids::kEasy);
+    c.lengthSelection = Selection(dialog, option_ids::kLengthList);
+    c.fftSizeSelection = Selection(dialog, option_ids::kFftSizeList);
+    c.windowSelection = Selection(dialog, option_ids::kWindowList);
+    c.smooth = Checked(dialog, option_ids::kSmooth);
+    c.dbDisplay = Checked(dialog, option_ids::kDbDisplay);
+    c.monochrome = Checked(dialog, option_ids::kMonochrome);
+    c.useclip = Checked(dialog, option_ids::kCopyValue);
+    c.levelWarning = Checked(dialog, option_ids::kLevelWarning);
+    return c;
+}
+
+BOOL OnInit(HWND dialog) {
+    if (program.NewStyleShell()) Relayout(dialog);
+    InitDialog3dLook(dialog, RecreateRateBar);
+    if (program.japaneseMode) {
+        SetWindowTextA(dialog, OptionCaption(true));
+        SetControlTexts(dialog, LabelTexts(kOptionLabels, kOptionLabelCount, true));
+    }
+    rateAtOpen = program.playingRate;
+    SetRateBar(GetDlgItem(dialog, option_ids::kRateBar));
+    ShowRateTexts(dialog);
+    ShowControls(dialog);
+    return TRUE;
+}
+
+void OnRateScroll(HWND dialog, HWND bar, int code, int thumb) {
+    program.playingRate = ScrollRateValue(program.playingRate, code, thumb);
+    SetScrollPos(bar, SB_CTL, program.playingRate, TRUE);
+    if (RedrawsRateBar(code, program.windowsVersion))
+        RedrawWindow(bar, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    ShowRateTexts(dialog);
+}
+
+}  // namespace
+
+bool RunOptionsDialog() {
+    return DialogBoxParamA(instanceHandle, "OPTION", mainWindow, OPTION, 0) == 1;
+}
+
+INT_PTR CALLBACK OPTION(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            return OnInit(dialog);
+        case WM_HSCROLL:
+            if (GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) == option_ids::kRateBar)
+                OnRateScroll(dialog, reinterpret_cast<HWND>(lParam), LOWORD(wParam),
+                             static_cast<short>(HIWORD(wParam)));
+            return TRUE;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDOK) {
+                program.settings = ApplyOptionControls(program.settings, ReadControls(dialog));
+                EndDialog(dialog, 1);
+            } else if (LOWORD(wParam) == IDCANCEL) {
+                program.playingRate = rateAtOpen;
+                EndDialog(dialog, 0);
+            }
+            return TRUE;
+        case WM_SYSCOMMAND:
+            if (wParam == kDialog3dCommand) {
+                ToggleDialog3dLook(dialog, RecreateRateBar);
+                return TRUE;
+            }
+            return FALSE;
+        case WM_WININICHANGE:
+            if (program.NewStyleShell()) Relayout(dialog);
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
+}  // namespace lomvex
