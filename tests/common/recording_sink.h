@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/messages.h"
+#include "base/messages.h"
 
 namespace lomvex::testing {
 

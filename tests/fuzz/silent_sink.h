@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "engine/messages.h"
+#include "base/messages.h"
 
 namespace lomvex::fuzzing {
 

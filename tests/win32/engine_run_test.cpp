@@ -39,6 +39,14 @@ MMRESULT WINAPI RecordingPrepare(HWAVEOUT device, WAVEHDR* header, UINT size) {
     return waveOutPrepareHeader(device, header, size);
 }
 
+DWORD openedRate = 0;  // the sample rate the device was last opened at
+
+MMRESULT WINAPI RecordingOpen(HWAVEOUT* device, UINT id, const WAVEFORMATEX* format, DWORD_PTR callback,
+                              DWORD_PTR instance, DWORD flags) {
+    openedRate = format->nSamplesPerSec;
+    return waveOutOpen(device, id, format, callback, instance, flags);
+}
+
 MMRESULT WINAPI RecordingUnprepare(HWAVEOUT device, WAVEHDR* header, UINT size) {
     deviceCalls.push_back(Named("unprepare", header));
     return waveOutUnprepareHeader(device, header, size);
@@ -79,6 +87,7 @@ class EngineRunTest : public ::testing::Test {
         int mado = program.settings.mado;
         AllocFrameArrays(pipelineState, program.settings.fftparam, mado);
         deviceCalls.clear();
+        waveOut.open = RecordingOpen;
         waveOut.prepare = RecordingPrepare;
         waveOut.unprepare = RecordingUnprepare;
         waveOut.reset = RecordingReset;
@@ -151,6 +160,19 @@ TEST_F(EngineRunTest, StopReleasesEverythingOnceAndIgnoresReturnedBuffers) {
     EXPECT_TRUE(sink.boxes.empty());
     EXPECT_EQ(host.calls, (std::vector<std::string>{"format shown", "idle off", "engine on",
                                                     "engine off", "idle on"}));
+}
+
+// The playing rate reaches the device when the next playback starts: one
+// octave up doubles the rate, one step of 1/120 octave adds 0.58 %.
+TEST_F(EngineRunTest, PlaybackOpensTheDeviceAtThePlayingRate) {
+    for (auto [rate, expected] : {std::pair{120, 88200u}, {1, 44355u}, {-120, 22050u}}) {
+        program.playingRate = rate;
+        StartPlayback();
+        EXPECT_EQ(openedRate, expected) << rate;
+        EXPECT_TRUE(run.playing);
+        StopPlayback();
+    }
+    EXPECT_TRUE(sink.boxes.empty());
 }
 
 }  // namespace
