@@ -1,29 +1,75 @@
-# Shared by run.sh and test.sh: installs what is missing, sets up the Wine
-# environment inside the build tree and the virtual display.
+# shellcheck shell=bash
+# Shared by run.sh, test.sh, fuzz.sh and wine-run.sh: installs what is
+# missing, sets up the Wine environment inside the build tree and the virtual
+# display, and stops the Wine server and display it started.
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$ROOT/build"
 JOBS="${JOBS:-2}"
 
-APT_PACKAGES=(cmake g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev
+# Besides these, the clang runtime (sanitizers, libFuzzer) of the installed
+# clang's version: see clang_runtime_package.
+APT_PACKAGES=(cmake g++ clang libgtest-dev libbenchmark-dev
   g++-mingw-w64-i686 wine wine32:i386 xvfb x11-utils imagemagick
   fonts-ipafont-gothic locales sox lame vorbis-tools)
 
-install_packages() {
-  local missing=()
-  for package in "${APT_PACKAGES[@]}"; do
+APT_UPDATED=""
+
+# Installs the packages of the list that are not installed yet.
+apt_install_missing() {
+  local missing=() package
+  for package in "$@"; do
     dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
   echo "Installing: ${missing[*]}"
   local sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  if printf '%s\n' "${missing[@]}" | grep -q ':i386$' &&
+    ! dpkg --print-foreign-architectures | grep -qx i386; then
     $sudo dpkg --add-architecture i386
+    APT_UPDATED=""
   fi
-  $sudo apt-get update -q
+  if [ -z "$APT_UPDATED" ]; then
+    $sudo apt-get update -q
+    APT_UPDATED=1
+  fi
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${missing[@]}"
+}
+
+# The package of the compiler runtime that `clang` links with -fsanitize:
+# the one of clang's own major version (libclang-rt-14-dev for clang 14).
+clang_runtime_package() {
+  local major
+  major="$(clang --version | sed -n 's/.*clang version \([0-9][0-9]*\).*/\1/p' | head -n 1)"
+  if [ -z "$major" ]; then
+    echo "Cannot tell the version of clang from 'clang --version'" >&2
+    return 1
+  fi
+  echo "libclang-rt-$major-dev"
+}
+
+# What fuzz.sh needs: cmake, clang and clang's runtime. clang comes first,
+# because its version decides which runtime package fits.
+install_fuzz_packages() {
+  apt_install_missing clang
+  apt_install_missing cmake "$(clang_runtime_package)"
+}
+
+install_packages() {
+  apt_install_missing clang
+  apt_install_missing "${APT_PACKAGES[@]}" "$(clang_runtime_package)"
+}
+
+# Whether this machine runs 32-bit x86 programs itself, as Wine needs for
+# lomvex.exe and its tests. Some virtual machines have no 32-bit mode; an
+# emulator registered for such programs is no substitute: Wine under it
+# takes minutes to start a program, far beyond what the tests can wait.
+runs_32bit_natively() {
+  local emulator=/proc/sys/fs/binfmt_misc/qemu-i386
+  if [ -f "$emulator" ] && head -n 1 "$emulator" | grep -qx enabled; then return 1; fi
+  /lib/ld-linux.so.2 --version >/dev/null 2>&1
 }
 
 ensure_japanese_locale() {
@@ -35,7 +81,11 @@ ensure_japanese_locale() {
   $sudo locale-gen >/dev/null
 }
 
-# Xvfb on a free display when none is set.
+# Xvfb on a free display when none is set. A display that works is used as
+# it is; one started here is left in STARTED_XVFB_PID for stop_display. It
+# runs in a session of its own with no descriptor of ours, so it never holds
+# a pipe of the caller open.
+STARTED_XVFB_PID=""
 ensure_display() {
   if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
   local number=99
@@ -43,10 +93,27 @@ ensure_display() {
     number=$((number + 1))
   done
   export DISPLAY=":$number"
-  if ! xdpyinfo >/dev/null 2>&1; then
-    Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-  fi
+  xdpyinfo >/dev/null 2>&1 && return 0
+  setsid Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp </dev/null >/dev/null 2>&1 9>&- &
+  STARTED_XVFB_PID=$!
+  for _ in $(seq 100); do
+    xdpyinfo >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  echo "Xvfb did not start on $DISPLAY" >&2
+  stop_display
+  return 1
+}
+
+stop_display() {
+  [ -n "$STARTED_XVFB_PID" ] || return 0
+  kill "$STARTED_XVFB_PID" 2>/dev/null || true
+  # Not a child when started by another shell (a session's keeper).
+  for _ in $(seq 50); do
+    kill -0 "$STARTED_XVFB_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  STARTED_XVFB_PID=""
 }
 
 # Wine: a private 32-bit prefix in the build tree, and a HOME whose ALSA
@@ -58,7 +125,8 @@ setup_wine_env() {
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   export LOMVEX_TEST_HOME="$BUILD/testhome"
   mkdir -p "$LOMVEX_TEST_HOME"
-  cat >"$LOMVEX_TEST_HOME/.asoundrc" <<ASOUND
+  # Replaced only when it differs, and at once, as a program may be reading it.
+  cat >"$LOMVEX_TEST_HOME/.asoundrc.new" <<ASOUND
 pcm.!default {
   type file
   slave.pcm "null"
@@ -66,23 +134,197 @@ pcm.!default {
   format "raw"
 }
 ASOUND
+  if cmp -s "$LOMVEX_TEST_HOME/.asoundrc.new" "$LOMVEX_TEST_HOME/.asoundrc"; then
+    rm "$LOMVEX_TEST_HOME/.asoundrc.new"
+  else
+    mv "$LOMVEX_TEST_HOME/.asoundrc.new" "$LOMVEX_TEST_HOME/.asoundrc"
+  fi
   export HOME="$LOMVEX_TEST_HOME"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Creating the Wine prefix (once)..."
-    wineboot --init >/dev/null 2>&1 || true
+    wineboot --init </dev/null >/dev/null 2>&1 9>&- || true
     # A crash prints its backtrace instead of waiting in a dialog.
     wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
-      >/dev/null 2>&1 || true
+      </dev/null >/dev/null 2>&1 9>&- || true
     wineserver -w || true
   fi
 }
 
-# A persistent wineserver with Wine's own services already running: started
-# from a test instead, the services would inherit the test's output pipe and
-# CTest would wait for them.
+# Seconds a server started here outlives the last Wine program: long enough
+# for the pause between two test programs, even when Wine starts slowly;
+# test.sh and a session's keeper end it sooner.
+WINE_PERSISTENCE="${LOMVEX_WINE_PERSISTENCE:-120}"
+
+# Starts the Wine server of the prefix, ending `persistence` seconds after
+# the last Wine program; Wine's services do not count, the server stops them
+# when it ends. Returns 0 when it started the server, 2 when one of the
+# prefix already runs, 1 when wineserver failed.
+start_wine_server() {
+  local status=0
+  # The seconds must be attached ("-p5"): wineserver takes "-p 5" as "-p",
+  # a server that never ends. Exit status 2: a server of this prefix runs.
+  wineserver "-p$1" </dev/null >/dev/null 2>&1 9>&- || status=$?
+  case "$status" in
+    0 | 2) return "$status" ;;
+  esac
+  echo "wineserver failed to start (exit status $status)" >&2
+  return 1
+}
+
+# Starts Wine's own services (the first Wine program of a server starts
+# them), so that no test starts them: started from a test, the services
+# would inherit the test's output pipe and CTest would wait for them.
+run_wine_services() {
+  wine cmd /c exit </dev/null >/dev/null 2>&1 9>&- || true
+}
+
+# A server with the services, as start_wine_server and run_wine_services.
+# Sets STARTED_WINE_SERVER when the server was started here; one that
+# already runs is left as it is.
+STARTED_WINE_SERVER=""
 start_wine_services() {
-  wineserver -p 600
-  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+  local status=0
+  start_wine_server "$WINE_PERSISTENCE" || status=$?
+  case "$status" in
+    0) STARTED_WINE_SERVER=1 ;;
+    2) return 0 ;;
+    *) return 1 ;;
+  esac
+  run_wine_services
+}
+
+# Ends the server started by start_wine_services, with every Wine process of
+# the prefix (services, and programs a failed test left behind).
+stop_wine_server() {
+  [ -n "$STARTED_WINE_SERVER" ] || return 0
+  wineserver -k </dev/null >/dev/null 2>&1 || true
+  wineserver -w </dev/null >/dev/null 2>&1 || true
+  STARTED_WINE_SERVER=""
+}
+
+# ---- Test programs run by hand ----------------------------------------------
+# `ctest --test-dir build/win32` in a fresh shell runs every test program
+# through wine-run.sh without test.sh's environment. The first program sets
+# up a session: the display (Xvfb when there is none), the prefix and HOME,
+# and a Wine server with the services. A keeper, running apart, ends the
+# session (the server it started, with the services and any program a test
+# left behind, and the display it started) once no test program of the
+# session has run for LOMVEX_WINE_IDLE seconds. Counting the session's own
+# test programs, not Wine's processes, makes this independent of how long a
+# Wine program takes to start. The server's persistence only ends it when
+# the keeper was killed. The state (build/wine-session) changes only under
+# the session lock.
+WINE_SESSION="$BUILD/wine-session"
+WINE_SESSION_LOCK="$BUILD/wine-session.lock"
+
+# Joins the session, setting it up when none runs, and counts the calling
+# process as one of its test programs: wine-run.sh then becomes the test
+# program (exec), so the keeper sees it run.
+join_wine_session() {
+  mkdir -p "$BUILD"
+  exec 9>"$WINE_SESSION_LOCK"
+  flock 9
+  if wine_session_kept; then
+    DISPLAY="$(cat "$WINE_SESSION/display")"
+    export DISPLAY
+  else
+    rm -rf "$WINE_SESSION"
+    mkdir -p "$WINE_SESSION/tests"
+    # Started first, so that it also ends a set-up that fails or is killed
+    # half-way (a test's time limit); it waits for the lock meanwhile.
+    # shellcheck disable=SC2016 # expanded by the keeper's shell
+    setsid bash -c 'source "$1"; keep_wine_session' keeper "$ROOT/scripts/common.sh" \
+      </dev/null >/dev/null 2>&1 9>&- &
+    echo $! >"$WINE_SESSION/keeper"
+    ensure_display
+    echo "$DISPLAY" >"$WINE_SESSION/display"
+    if [ -n "$STARTED_XVFB_PID" ]; then echo "$STARTED_XVFB_PID" >"$WINE_SESSION/xvfb"; fi
+  fi
+  setup_wine_env
+  # Quick when the server runs; starts it again if it ended meanwhile.
+  local status=0
+  start_wine_server "$WINE_PERSISTENCE" || status=$?
+  case "$status" in
+    0)
+      touch "$WINE_SESSION/server"
+      run_wine_services
+      ;;
+    2) ;;
+    *) return 1 ;;
+  esac
+  touch "$WINE_SESSION/tests/$$"
+  flock -u 9
+  exec 9>&-
+}
+
+# Whether the keeper of the session runs.
+wine_session_kept() {
+  local pid
+  pid="$(cat "$WINE_SESSION/keeper" 2>/dev/null)" || return 1
+  [ -n "$pid" ] && grep -qs keep_wine_session "/proc/$pid/cmdline"
+}
+
+# Whether a test program of the session still runs: a process of the counted
+# PID that runs in this prefix.
+wine_session_tests_run() {
+  local file status=1
+  for file in "$WINE_SESSION"/tests/*; do
+    [ -e "$file" ] || continue
+    if tr '\0' '\n' <"/proc/${file##*/}/environ" 2>/dev/null |
+      grep -qxF "WINEPREFIX=$BUILD/wineprefix"; then
+      status=0
+    else
+      rm -f "$file"
+    fi
+  done
+  return $status
+}
+
+# The keeper's loop: ends the session after LOMVEX_WINE_IDLE seconds without
+# a test program, or leaves when another session took its place.
+keep_wine_session() {
+  local idle=0
+  exec 9>"$WINE_SESSION_LOCK"
+  while sleep 1; do
+    flock 9
+    [ "$(cat "$WINE_SESSION/keeper" 2>/dev/null)" = "$$" ] || return 0
+    if wine_session_tests_run; then idle=0; else idle=$((idle + 1)); fi
+    if [ "$idle" -ge "${LOMVEX_WINE_IDLE:-5}" ]; then
+      end_wine_session
+      return 0
+    fi
+    flock -u 9
+  done
+}
+
+# Ends the session, if any (under the session lock): its keeper, the server
+# it started with every Wine process of the prefix, and the display it
+# started.
+end_wine_session() {
+  [ -d "$WINE_SESSION" ] || return 0
+  local keeper
+  keeper="$(cat "$WINE_SESSION/keeper" 2>/dev/null)" || true
+  if [ -n "$keeper" ] && [ "$keeper" != "$$" ]; then kill "$keeper" 2>/dev/null || true; fi
+  if [ -e "$WINE_SESSION/server" ]; then
+    WINEPREFIX="$BUILD/wineprefix" wineserver -k </dev/null >/dev/null 2>&1 || true
+    WINEPREFIX="$BUILD/wineprefix" wineserver -w </dev/null >/dev/null 2>&1 || true
+  fi
+  if [ -e "$WINE_SESSION/xvfb" ]; then
+    STARTED_XVFB_PID="$(cat "$WINE_SESSION/xvfb")"
+    stop_display
+  fi
+  rm -rf "$WINE_SESSION"
+}
+
+# For test.sh: a session left by a hand run would end the server test.sh
+# uses; it ends first.
+close_wine_session() {
+  mkdir -p "$BUILD"
+  exec 9>"$WINE_SESSION_LOCK"
+  flock 9
+  end_wine_session
+  flock -u 9
+  exec 9>&-
 }
 
 configure_and_build() {
