@@ -72,6 +72,14 @@ runs_32bit_natively() {
   /lib/ld-linux.so.2 --version >/dev/null 2>&1
 }
 
+# Whether a sound device can be reached: an ALSA card, or a PulseAudio (or
+# PipeWire) server of this user.
+has_sound_device() {
+  compgen -G '/dev/snd/pcmC*' >/dev/null && return 0
+  [ -n "${PULSE_SERVER:-}" ] && return 0
+  [ -S "${XDG_RUNTIME_DIR:-/nonexistent}/pulse/native" ]
+}
+
 ensure_japanese_locale() {
   locale -a 2>/dev/null | grep -qi '^ja_JP.utf8$' && return 0
   local sudo=""
@@ -139,7 +147,14 @@ ASOUND
   else
     mv "$LOMVEX_TEST_HOME/.asoundrc.new" "$LOMVEX_TEST_HOME/.asoundrc"
   fi
-  export HOME="$LOMVEX_TEST_HOME"
+  # The tests (and a run on a machine without sound) play into the file;
+  # a person's run ("user") keeps their HOME and so their own sound device.
+  if [ "${1:-}" = user ] && has_sound_device; then
+    SOUND_ROUTE="your default sound device"
+  else
+    export HOME="$LOMVEX_TEST_HOME"
+    SOUND_ROUTE="the file $LOMVEX_TEST_HOME/played.raw (no sound device here)"
+  fi
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Creating the Wine prefix (once)..."
     wineboot --init </dev/null >/dev/null 2>&1 9>&- || true
