@@ -12,6 +12,7 @@
 #include "display/win32/draw_list_painter.h"
 #include "display/win32/run_display.h"
 #include "base/run_state.h"
+#include "display/win32/balance_text.h"
 #include "base/program_state.h"
 #include "win32/capturing_sink.h"
 
@@ -86,6 +87,28 @@ TEST(DisplayPainting, OperationsPaintAndLeaveTheContextAsItWas) {
     EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), font);
     EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), brush);
     EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), pen);
+}
+
+// The parametric fields' unit labels carry the value-text colours
+// themselves (grey behind black text; dark grey in the dark scheme), even
+// though the balance text before them restores the context.
+TEST(DisplayPainting, ParametricLabelsAreDrawnInTheValueTextColours) {
+    program = ProgramState{};
+    program.units = {kUx, kUy, 4};
+    for (bool dark : {false, true}) {
+        program.darkScheme = dark;
+        MemoryCanvas canvas;
+        DrawBalanceText(canvas.dc());
+        DrawParametricLabels(canvas.dc());
+        const COLORREF back = dark ? RGB(128, 128, 128) : RGB(192, 192, 192);
+        // The top-left corner of each label's cell is background.
+        for (int row = 0; row < 3; ++row) {
+            const int y = (3 * row + 18) * kUy + 2 * row + 100;
+            EXPECT_EQ(canvas.At(8 * kUx, y), back) << "to, row " << row;
+            EXPECT_EQ(canvas.At(27 * kUx, y), back) << "db, row " << row;
+        }
+    }
+    program = ProgramState{};
 }
 
 class MeterPaintingTest : public ::testing::Test {
