@@ -15,6 +15,8 @@
 #include "shell/win32/control_proc.h"
 #include "shell/win32/equalizer_labels.h"
 #include "display/win32/status_panel.h"
+#include "engine/win32/open_play_file.h"
+#include "shell/win32/window_engine_host.h"
 #include "resources/ids.h"
 #include "dsp/control_state.h"
 #include "base/program_state.h"
@@ -225,9 +227,15 @@ TEST_F(DisplayControlsTest, BarLabelsFollowTheRateAndResetClearsTheBars) {
     EXPECT_TRUE(IsWindowEnabled(controls.bars[2]));
 }
 
+// The reader hands a newly opened file's format to the engine's host, and
+// the shell relabels the bars for its rate.
 TEST_F(DisplayControlsTest, OpeningAFormatRelabelsTheBars) {
-    formatState.rateKhz = 22;
-    PaintFormat();
+    SetEngineHost(&windowEngineHost);
+    // 22050 Hz mono 16-bit PCM, as the reader keeps it.
+    const uint8_t record[16] = {1, 0, 1, 0, 0x22, 0x56, 0, 0, 0x44, 0xAC, 0, 0, 2, 0, 16, 0};
+    WindowsPlayFileHost().ShowFormat(record, sizeof record);
+    SetEngineHost(nullptr);
+    EXPECT_EQ(formatState.rateKhz, 22u);
     EXPECT_EQ(Text(controls.barLabels[19]), "9300");
 }
 
