@@ -296,7 +296,7 @@ TEST_F(ControlPanelTest, LayoutFollowsTheMainWindowFont) {
     RECT window, client;
     GetWindowRect(window_, &window);
     GetClientRect(window_, &client);
-    EXPECT_EQ(window.right - window.left, ClientWidth(u));
+    EXPECT_EQ(client.right, ClientWidth(u));  // the frame comes on top of W
     EXPECT_EQ(client.bottom, ClientHeight(u));
     EXPECT_EQ(RectInParent(controls.stop).left, ClientWidth(u) - 8 * u.unitX);
     EXPECT_EQ(RectInParent(controls.balance).left, (2 * ClientWidth(u) - 61 * u.unitX) / 2);
