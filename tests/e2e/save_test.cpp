@@ -147,6 +147,7 @@ TEST_F(SaveTest, AfterAFailedSaveAnMp3IsDecodedAgain) {
     MessageBoxInfo box = program_.FindMessageBox();
     EXPECT_EQ(box.text, "cant open file");
     LomvexProcess::Answer(box);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box.window); }));
     MessageBoxInfo another = program_.FindMessageBox(1500);
     EXPECT_EQ(another.window, nullptr) << another.caption << ": " << another.text;
     if (another.window) LomvexProcess::Answer(another);
