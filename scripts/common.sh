@@ -10,7 +10,7 @@ JOBS="${JOBS:-2}"
 
 # Besides these, the clang runtime (sanitizers, libFuzzer) of the installed
 # clang's version: see clang_runtime_package.
-APT_PACKAGES=(cmake g++ clang libgtest-dev libbenchmark-dev
+APT_PACKAGES=(cmake g++ clang libgtest-dev libbenchmark-dev libfftw3-dev
   g++-mingw-w64-i686 wine wine32:i386 xvfb x11-utils imagemagick
   fonts-ipafont-gothic locales sox lame vorbis-tools)
 

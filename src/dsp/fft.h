@@ -1,5 +1,6 @@
 // The transform every frame path shares: the power-of-two length rule and an
-// in-place complex radix-2 FFT over two arrays of doubles.
+// in-place complex FFT over two arrays of doubles, driven by tables made once
+// per length.
 //
 // Numeric contract:
 //  - A frame has N = Pow2(m) points; re[] holds the real parts and im[] the
@@ -14,9 +15,13 @@
 //    N-k mirrors bin k: X[N-k] is the complex conjugate of X[k].
 //  - Stereo frames carry both channels in one transform: the left channel (or
 //    the only one) in re[], the right channel in im[].
-//  - Twiddle factors come from a recurrence, one cosine and one sine per
-//    stage; the transform allocates nothing.
+//  - Twiddle factors are computed once per length, each directly from its
+//    angle, into FftTables together with the bit-reversal pairs; a transform
+//    computes no trigonometry and allocates nothing.
 #pragma once
+
+#include <cstdint>
+#include <memory>
 
 namespace lomvex {
 
@@ -26,8 +31,31 @@ constexpr int kFftInverse = 1;
 // 2^m for m >= 1; 1 for m <= 0.
 int Pow2(int m);
 
-// Transforms re[0..N) and im[0..N) in place, N = Pow2(m), and returns N.
-// Any negative direction is the forward transform, any other the inverse.
-int Fft(double* re, double* im, int m, int direction);
+// What a transform of one length needs, made by MakeFftTables. The pipeline
+// state owns one, made together with the frame arrays.
+struct FftTables {
+    int m = 0;  // length exponent the tables were made for
+    int n = 0;  // Pow2(m); 0 until made
+    // The bit-reversal reordering, 2 * pairCount entries: below 64 points
+    // the index pairs (i, j), i < j, to exchange; from 64 points the pairs
+    // (c, rev c), c <= rev c, of the 8 x 8 tiles that exchange their points.
+    std::unique_ptr<uint32_t[]> pairs;
+    int pairCount = 0;
+    // The forward twiddles of the radix-4 passes, one block of 6h doubles
+    // per pass of quarter length h (blocks of h points joined into 4h). With
+    // W = e^(-2*pi*i/4h), for each pair k, k+1: the real parts of W^k, then
+    // their imaginary parts, then the same for W^2k and W^3k.
+    std::unique_ptr<double[]> twiddles;
+};
+
+// Makes `tables` for N = Pow2(m) (m <= 0: the length-1 transform), replacing
+// what they held. Returns false, with the tables left empty (n = 0), when
+// the memory cannot be had.
+bool MakeFftTables(FftTables& tables, int m);
+
+// Transforms re[0..N) and im[0..N) in place, N = tables.n (tables made by
+// MakeFftTables), and returns N. Any negative direction is the forward
+// transform, any other the inverse.
+int Fft(const FftTables& tables, double* re, double* im, int direction);
 
 }  // namespace lomvex

@@ -34,14 +34,18 @@ void PassThroughUnprocessed(FrameDisplay& display, const PipelineInputs& in, con
     if (out != source) std::memmove(out, source, byteCount);
 }
 
-DisplayScratch AllocDisplayScratch(const PipelineInputs& in, int n, size_t minimum) {
+DisplayScratch TakeDisplayScratch(PipelineState& state, const PipelineInputs& in, size_t minimum) {
     size_t size = std::max<size_t>(8 * static_cast<size_t>(in.frame.deltatime), 512);
-    size = std::max({size, static_cast<size_t>(n), minimum});
-    DisplayScratch scratch;
-    scratch.bytes.reset(new (std::nothrow) uint8_t[size]());
-    if (!scratch.bytes) FailNoMemory();
-    scratch.size = size;
-    return scratch;
+    size = std::max({size, static_cast<size_t>(state.n), minimum});
+    if (state.displayScratchSize < size) {
+        // The old bytes go first, so that old and new never need memory together.
+        state.displayScratch.reset();
+        state.displayScratchSize = 0;
+        state.displayScratch.reset(new (std::nothrow) uint8_t[size]());
+        if (!state.displayScratch) FailNoMemory();
+        state.displayScratchSize = size;
+    }
+    return DisplayScratch{state.displayScratch.get(), size};
 }
 
 void ZeroDoubles(double* first, int count) {
@@ -53,12 +57,13 @@ void AllocFrameArrays(PipelineState& state, int fftparam, int& mado) {
         state.re[p].reset();
         state.im[p].reset();
     }
+    state.fft = FftTables{};
     state.m = std::min(std::max(fftparam, kMinExponent), kMaxExponent);
     state.n = Pow2(state.m);
 
     state.re[0] = NewDoubles(state.n);
     state.im[0] = NewDoubles(state.n);
-    if (!state.re[0] || !state.im[0]) FailNoMemory();
+    if (!state.re[0] || !state.im[0] || !MakeFftTables(state.fft, state.m)) FailNoMemory();
     state.re[1] = NewDoubles(state.n);
     state.im[1] = NewDoubles(state.n);
     if (!state.re[1] || !state.im[1]) {
@@ -95,8 +100,8 @@ uint32_t ProcessBlockFrames(PipelineState& state, FrameDisplay& display, const P
     }
 
     const int n = state.n;
-    DisplayScratch scratch =
-        AllocDisplayScratch(in, n, in.source.decoderStream ? byteCount / 2 : 0);
+    const DisplayScratch scratch =
+        TakeDisplayScratch(state, in, in.source.decoderStream ? byteCount / 2 : 0);
 
     const uint64_t inFrameBytes = LayoutBytesPerFrame(inLayout);
     const uint64_t outFrameBytes = LayoutBytesPerFrame(outLayout);
@@ -113,14 +118,14 @@ uint32_t ProcessBlockFrames(PipelineState& state, FrameDisplay& display, const P
         ZeroDoubles(stereo ? im + count : im, stereo ? n - count : n);
 
         if (waveform && (pos + n) * inFrameBytes >= byteCount) {
-            display.DrawFrameWave(n, scratch.bytes.get(), re, "wav");
+            display.DrawFrameWave(n, scratch.bytes, re, "wav");
         }
-        Fft(re, im, state.m, kFftForward);
+        Fft(state.fft, re, im, kFftForward);
         if (in.equalizer) {
             ApplyEqualizer(*in.equalizer, in.source.sampleRate, in.channelOperation, re, im, n);
         }
-        if (pos == 0 && !waveform) display.DrawSpectrum(n, scratch.bytes.get(), re, im);
-        Fft(re, im, state.m, kFftInverse);
+        if (pos == 0 && !waveform) display.DrawSpectrum(n, scratch.bytes, re, im);
+        Fft(state.fft, re, im, kFftInverse);
 
         // Only the frames that came from the input are written; the padding
         // of a short last block is dropped.

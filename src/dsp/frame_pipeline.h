@@ -24,6 +24,7 @@
 
 #include "dsp/channel_operation.h"
 #include "dsp/equalizer.h"
+#include "dsp/fft.h"
 #include "dsp/frame_display.h"
 #include "dsp/pcm_frames.h"
 
@@ -62,23 +63,30 @@ struct OverlapState {
     int oldcenter = 0;
 };
 
-// The pipeline's state, one per process (the engine holds it): two frame pairs of N doubles (left or
-// only channel in re, right channel in im), the overlap geometry and the
-// number of buffers handled since the run started.
+// The pipeline's state, one per process (the engine holds it): two frame
+// pairs of N doubles (left or only channel in re, right channel in im), the
+// transform's tables for N, the overlap geometry, the number of buffers
+// handled since the run started and the display scratch.
 struct PipelineState {
     int m = 0;  // transform length exponent the arrays were made for
     int n = 0;  // Pow2(m); 0 until AllocFrameArrays
     std::unique_ptr<double[]> re[2];
     std::unique_ptr<double[]> im[2];
+    FftTables fft;  // made with the arrays, so no buffer computes a twiddle
     OverlapState overlap;
     uint32_t processedBuffers = 0;
+    // Bytes handed to the display routines, kept from buffer to buffer and
+    // grown only when a buffer needs more (see TakeDisplayScratch).
+    std::unique_ptr<uint8_t[]> displayScratch;
+    size_t displayScratchSize = 0;
 };
 
 // Frees the frame arrays and allocates four arrays of Pow2(fftparam) doubles
-// (fftparam is held to 2 .. 16, the lengths the ramp table serves). Without
-// memory for pair 0: "nomem" and the process ends with exit code 1. Without
-// memory for pair 1: "nomem" is shown and `mado` becomes 2, so only the block
-// path (pair 0) is used.
+// (fftparam is held to 2 .. 16, the lengths the ramp table serves) and the
+// transform's tables for that length. Without memory for pair 0 or the
+// tables: "nomem" and the process ends with exit code 1. Without memory for
+// pair 1: "nomem" is shown and `mado` becomes 2, so only the block path
+// (pair 0) is used.
 void AllocFrameArrays(PipelineState& state, int fftparam, int& mado);
 
 // A play, monitor or save run starts: the next overlap buffer starts afresh.

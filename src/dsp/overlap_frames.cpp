@@ -101,7 +101,7 @@ uint32_t ProcessOverlapFrames(PipelineState& state, FrameDisplay& display,
     const int64_t outFrameBytes = LayoutBytesPerFrame(outLayout);
     const int64_t outFrameRoom = capacity / outFrameBytes;
     const bool waveform = in.frame.viewItem == kViewWaveform;
-    DisplayScratch scratch = AllocDisplayScratch(in, n, capacity / 2);
+    const DisplayScratch scratch = TakeDisplayScratch(state, in, capacity / 2);
     const bool firstBuffer = state.processedBuffers == 0;
 
     // Segment lengths; the first frame starts `left` frames before the buffer.
@@ -149,13 +149,13 @@ uint32_t ProcessOverlapFrames(PipelineState& state, FrameDisplay& display,
         if (o.right == 0 && !in.endOfData) break;
         FallRamp(re, im, total, o.right);
 
-        if (waveform) display.DrawFrameWave(n, scratch.bytes.get(), re, "src");
-        Fft(re, im, state.m, kFftForward);
+        if (waveform) display.DrawFrameWave(n, scratch.bytes, re, "src");
+        Fft(state.fft, re, im, kFftForward);
         if (in.equalizer) {
             ApplyEqualizer(*in.equalizer, in.source.sampleRate, in.channelOperation, re, im, n);
         }
-        if (f == 0 && !waveform) display.DrawSpectrum(n, scratch.bytes.get(), re, im);
-        Fft(re, im, state.m, kFftInverse);
+        if (f == 0 && !waveform) display.DrawSpectrum(n, scratch.bytes, re, im);
+        Fft(state.fft, re, im, kFftInverse);
 
         // Overlap output: the previous frame's falling region plus this
         // frame's rising region; nothing precedes the first frame of a run.
@@ -203,7 +203,7 @@ uint32_t ProcessOverlapFrames(PipelineState& state, FrameDisplay& display,
             std::min({outFrames, static_cast<int64_t>(capacity / 2), outFrameRoom});
         if (count > static_cast<int64_t>(scratch.size)) ShowFatal("WriteSample");
         for (int64_t i = 0; i < count; ++i) scratch.bytes[i] = OutputRow(out, outLayout, i);
-        display.DrawOutputWave(scratch.bytes.get(), static_cast<int>(count));
+        display.DrawOutputWave(scratch.bytes, static_cast<int>(count));
     }
 
     // Count the buffer; an output that would pass the capacity is cut there.

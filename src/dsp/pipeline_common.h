@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 
 #include "dsp/frame_pipeline.h"
 
@@ -17,15 +16,19 @@ namespace lomvex {
 void PassThroughUnprocessed(FrameDisplay& display, const PipelineInputs& in, const uint8_t* source,
                             uint8_t* out, uint32_t byteCount);
 
-// Byte scratch handed to the display routines for one call.
+// Byte scratch handed to the display routines for one call: `size` bytes at
+// `bytes`, owned by the pipeline state.
 struct DisplayScratch {
-    std::unique_ptr<uint8_t[]> bytes;
+    uint8_t* bytes = nullptr;
     size_t size = 0;
 };
 
-// At least max(8 * deltatime, 512, n, minimum) bytes; "nomem" when it cannot
-// be had.
-DisplayScratch AllocDisplayScratch(const PipelineInputs& in, int n, size_t minimum);
+// Scratch of max(8 * deltatime, 512, N, minimum) bytes for this call, from
+// the state's display scratch, which is reallocated (zeroed) only when it
+// holds fewer bytes; "nomem" when that cannot be had. The bytes are scratch:
+// the display routines write every row before they draw it, so what one call
+// leaves there never shows in the next.
+DisplayScratch TakeDisplayScratch(PipelineState& state, const PipelineInputs& in, size_t minimum);
 
 // Zeroes count doubles from `first`.
 void ZeroDoubles(double* first, int count);
