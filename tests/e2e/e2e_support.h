@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <cstdint>
 #include <map>
@@ -12,6 +14,7 @@
 
 #include "common/riff_builder.h"
 #include "e2e_driver/driver.h"
+#include "resources/ids.h"
 
 namespace lomvex::e2e {
 
@@ -74,5 +77,32 @@ inline SavedWave ReadSavedWave(const std::string& path) {
     wave.valid = true;
     return wave;
 }
+
+// A test that starts the program on one song in a profile folder of its
+// own, and closes it at the end, expecting exit code 0.
+class SongTest : public ::testing::Test {
+   protected:
+    // Starts the program on the file `name` holding `bytes`, with `settings`
+    // in the profile folder `profile`; waits until Play is enabled.
+    void StartOn(const std::string& name, const Bytes& bytes,
+                 std::map<std::string, std::string> settings = {},
+                 const std::string& profile = "song") {
+        folder_ = ProfileWith(profile, settings);
+        song_ = folder_ + "\\" + name;
+        ASSERT_TRUE(WriteBytes(song_, bytes));
+        ASSERT_TRUE(started_ = program_.Start("\"" + song_ + "\"", folder_));
+        ASSERT_NE(program_.MainWindow(), nullptr);
+        ASSERT_TRUE(WaitUntil([&] { return program_.IsEnabled(IDM_PLAY); }));
+    }
+    void TearDown() override {
+        if (!started_) return;
+        program_.Close();
+        EXPECT_EQ(program_.WaitForExit(), 0);
+    }
+
+    LomvexProcess program_;
+    bool started_ = false;
+    std::string folder_, song_;
+};
 
 }  // namespace lomvex::e2e

@@ -16,34 +16,18 @@ std::string Field(HWND dialog, int id) {
     return first == std::string::npos ? "" : text.substr(first);
 }
 
-class InfoDialogsTest : public ::testing::Test {
+class InfoDialogsTest : public SongTest {
    protected:
-    void StartOn(const std::string& name, const Bytes& bytes) {
-        folder_ = ProfileWith("info", {});
-        song_ = folder_ + "\\" + name;
-        ASSERT_TRUE(WriteBytes(song_, bytes));
-        ASSERT_TRUE(started_ = program_.Start("\"" + song_ + "\"", folder_));
-        ASSERT_TRUE(WaitUntil([&] { return program_.IsEnabled(IDM_PLAY); }));
-    }
     // Information, then its Detail button: the detail dialog.
     HWND OpenDetail(HWND info) {
         PressButton(info, IDC_INFO_DETAIL);
         return program_.FindDialog("Wave Detail");
     }
-    void TearDown() override {
-        if (!started_) return;
-        program_.Close();
-        EXPECT_EQ(program_.WaitForExit(), 0);
-    }
-
-    LomvexProcess program_;
-    bool started_ = false;
-    std::string folder_, song_;
 };
 
 TEST_F(InfoDialogsTest, AWaveShowsItsFormatAndEveryHeaderField) {
     const Bytes wave = WaveOf(StereoTones(441000, 440, 660));  // 10 s, 1,764,000 bytes
-    StartOn("ten.wav", wave);
+    StartOn("ten.wav", wave, {}, "info");
     program_.PostCommand(IDM_INFO);
     HWND info = program_.FindDialog("Wave Information");
     ASSERT_NE(info, nullptr);
@@ -76,7 +60,7 @@ TEST_F(InfoDialogsTest, AWaveShowsItsFormatAndEveryHeaderField) {
 }
 
 TEST_F(InfoDialogsTest, AnMp3ShowsItsBitRateAndTheParsersDump) {
-    StartOn("tone.mp3", ReadBytes(WindowsPath(LOMVEX_TEST_DATA "/cbr128.mp3")));
+    StartOn("tone.mp3", ReadBytes(WindowsPath(LOMVEX_TEST_DATA "/cbr128.mp3")), {}, "info");
     program_.PostCommand(IDM_INFO);
     HWND info = program_.FindDialog("Wave Information");
     ASSERT_NE(info, nullptr);

@@ -12,22 +12,12 @@ namespace {
 
 constexpr uint32_t kFrames = 44100 * 2;
 
-class SaveTest : public ::testing::Test {
+class SaveTest : public SongTest {
    protected:
     // Starts the program on a fresh two-second song with the given settings.
     void Start(std::map<std::string, std::string> settings) {
         samples_ = StereoTones(kFrames, 440, 660);
-        StartOn("song.wav", WaveOf(samples_), settings);
-    }
-    // Starts the program on the file `name` holding `bytes`.
-    void StartOn(const std::string& name, const Bytes& bytes,
-                 std::map<std::string, std::string> settings = {}) {
-        folder_ = ProfileWith("save", settings);
-        song_ = folder_ + "\\" + name;
-        ASSERT_TRUE(WriteBytes(song_, bytes));
-        ASSERT_TRUE(started_ = program_.Start("\"" + song_ + "\"", folder_));
-        ASSERT_NE(program_.MainWindow(), nullptr);
-        ASSERT_TRUE(WaitUntil([&] { return program_.IsEnabled(IDM_PLAY); }));
+        StartOn("song.wav", WaveOf(samples_), settings, "save");
     }
     // Saves through the dialog to `target`; returns the proposed name.
     std::string Save(const std::string& target) {
@@ -40,15 +30,7 @@ class SaveTest : public ::testing::Test {
         return WaitUntil([&] { return ReadSavedWave(target).valid && program_.IsEnabled(IDM_PLAY); },
                          30000);
     }
-    void TearDown() override {
-        if (!started_) return;
-        program_.Close();
-        EXPECT_EQ(program_.WaitForExit(), 0);
-    }
 
-    LomvexProcess program_;
-    bool started_ = false;
-    std::string folder_, song_;
     std::vector<int16_t> samples_;
 };
 
