@@ -107,7 +107,7 @@ bool QueueRing() {
 }
 
 void EndPlayback() {
-    EndRun({false, program.settings.levelwarning != 0, false});
+    EndRun(RunEnd::Finished);
     if (run.autoPlayClose) SendMessageA(Host().Window(), WM_CLOSE, 0, 0);
 }
 
@@ -175,7 +175,7 @@ void OnPlayBufferDone(WAVEHDR* header) {
 
 void StopPlayback() {
     run.autoPlayClose = false;
-    EndRun({true, program.settings.levelwarning != 0, false});
+    EndRun(RunEnd::Stopped);
 }
 
 void PausePlayback(bool pause) {
@@ -192,7 +192,7 @@ void ShutdownRun() {
         FinishSave();
         return;
     }
-    if (run.playing) EndRun({true, program.settings.levelwarning != 0, true});
+    if (run.playing) EndRun(RunEnd::Closing);
 }
 
 void CloseOpenFile() {

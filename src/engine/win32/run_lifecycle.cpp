@@ -94,18 +94,20 @@ void SwitchSaveControls() {
     engine.controls.saveOn = true;
 }
 
-void EndRun(const RunEnd& end) {
+void EndRun(RunEnd end) {
     engine.stopRequested = true;
     CloseOutputDevice();
     FreeWaveBuffers();
-    if (end.resetDecoder && IsDecoding()) ResetAcmStream();
+    const bool cutOff = end == RunEnd::Stopped || end == RunEnd::Closing;
+    if (cutOff && IsDecoding()) ResetAcmStream();
     CloseAcmStream();
     playFile.Close();
     fileFormat.Release();
     if (engine.priorityRaised) SetPlayPriority(false);
     const bool ran = run.playing || engine.controls.saveOn;
     run.playing = false;
-    if (ran && end.levelWarning) ShowLevelWarning(end.warningWithoutOwner);
+    if (ran && end != RunEnd::Failed && program.settings.levelwarning)
+        ShowLevelWarning(end == RunEnd::Closing);
     SwitchControlsBack();
 }
 

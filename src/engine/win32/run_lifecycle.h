@@ -28,13 +28,12 @@ bool PrepareRunBuffers(int count);
 void SwitchEngineControls();
 void SwitchSaveControls();
 
-struct RunEnd {
-    bool resetDecoder = false;       // a stop cuts the decoder off mid-stream
-    bool levelWarning = false;       // show the run's largest level
-    bool warningWithoutOwner = false;  // the window is closing
-};
+// How a run ends. A run that ran (not one that failed to start) shows its
+// level warning when the setting asks for it; a stop cuts the decoder off
+// mid-stream; while the window closes the warning has no owner.
+enum class RunEnd { Failed, Finished, Stopped, Closing };
 
 // Ends the run (see above).
-void EndRun(const RunEnd& end = {});
+void EndRun(RunEnd end = RunEnd::Failed);
 
 }  // namespace lomvex

@@ -235,7 +235,7 @@ void FinishSave() {
     mmioAscend(save.output, &save.riff, 0);
     CloseOutput();
     if (save.writeFailed) CutToWrittenEnd();
-    EndRun({false, program.settings.levelwarning != 0, false});
+    EndRun(RunEnd::Finished);
     save.dc.reset();
 }
 
