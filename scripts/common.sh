@@ -60,16 +60,48 @@ install_fuzz_packages() {
 install_packages() {
   apt_install_missing clang
   apt_install_missing "${APT_PACKAGES[@]}" "$(clang_runtime_package)"
+  choose_wine_build
+  if [ "$WINE_TREE" = win64 ]; then
+    apt_install_missing wine64 g++-mingw-w64-x86-64-posix
+  fi
 }
 
-# Whether this machine runs 32-bit x86 programs itself, as Wine needs for
-# lomvex.exe and its tests. Some virtual machines have no 32-bit mode; an
-# emulator registered for such programs is no substitute: Wine under it
-# takes minutes to start a program, far beyond what the tests can wait.
+# Whether this machine runs 32-bit x86 programs itself, as 32-bit Wine
+# needs. Some virtual machines have no 32-bit mode; an emulator registered
+# for such programs is no substitute: Wine under it takes minutes to start a
+# program, far beyond what the tests can wait.
 runs_32bit_natively() {
   local emulator=/proc/sys/fs/binfmt_misc/qemu-i386
   if [ -f "$emulator" ] && head -n 1 "$emulator" | grep -qx enabled; then return 1; fi
   /lib/ld-linux.so.2 --version >/dev/null 2>&1
+}
+
+# Which Windows build runs under Wine here, for the tests and run.sh.
+# lomvex.exe ships as a 32-bit program (build/win32). A machine that cannot
+# run 32-bit x86 code runs the same sources built for 64-bit Windows
+# (build/win64) under 64-bit Wine instead, so that every Win32 and
+# end-to-end test still runs. Sets WINE_TREE, WINE_TOOLCHAIN, WINE_ARCH,
+# WINE (the loader to start programs with) and WINE_PREFIX_PATH; decided
+# once, after the packages are installed.
+choose_wine_build() {
+  [ -z "${WINE_TREE:-}" ] || return 0
+  if runs_32bit_natively; then
+    WINE_TREE=win32 WINE_TOOLCHAIN=mingw-i686 WINE_ARCH=win32 WINE=wine
+    WINE_PREFIX_PATH="$BUILD/wineprefix"
+  else
+    WINE_TREE=win64 WINE_TOOLCHAIN=mingw-x86_64 WINE_ARCH=win64 WINE=/usr/lib/wine/wine64
+    WINE_PREFIX_PATH="$BUILD/wineprefix64"
+  fi
+  export WINE_TREE WINE
+}
+
+# Configures and builds one tree of Windows programs.
+build_windows_tree() {
+  local tree="$1" toolchain="$2"
+  shift 2
+  cmake -S "$ROOT" -B "$BUILD/$tree" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/$toolchain.cmake" \
+    -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build "$BUILD/$tree" -j "$JOBS" "$@"
 }
 
 # Whether a sound device can be reached: an ALSA card, or a PulseAudio (or
@@ -127,8 +159,12 @@ stop_display() {
 # Wine: a private 32-bit prefix in the build tree, and a HOME whose ALSA
 # configuration sends played sound into a file instead of a sound card.
 setup_wine_env() {
-  export WINEPREFIX="$BUILD/wineprefix"
-  export WINEARCH=win32
+  choose_wine_build
+  export WINEPREFIX="$WINE_PREFIX_PATH"
+  export WINEARCH="$WINE_ARCH"
+  # Programs that Wine starts (the test driver starts lomvex.exe) use the
+  # same loader.
+  if [ "$WINE_ARCH" = win64 ]; then export WINELOADER="$WINE"; fi
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   export LOMVEX_TEST_HOME="$BUILD/testhome"
@@ -157,12 +193,48 @@ ASOUND
   fi
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Creating the Wine prefix (once)..."
-    wineboot --init </dev/null >/dev/null 2>&1 9>&- || true
+    "$WINE" wineboot --init </dev/null >/dev/null 2>&1 9>&- || true
     # A crash prints its backtrace instead of waiting in a dialog.
-    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+    "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
       </dev/null >/dev/null 2>&1 9>&- || true
     wineserver -w || true
   fi
+  link_japanese_fonts
+}
+
+# Wine's menu and dialog fonts have no Japanese glyphs: in Japanese mode the
+# menu bar would show empty boxes. Link them to IPA Gothic (a fallback for
+# the characters they lack, so English texts look as before) and let the
+# usual Japanese Windows font names stand for it. Done once per prefix.
+link_japanese_fonts() {
+  local stamp="$WINEPREFIX/lomvex-fonts-linked" reg="$BUILD/japanese-fonts.reg"
+  [ -f "$stamp" ] && return 0
+  local link='hex(7):69,00,70,00,61,00,67,00,2e,00,74,00,74,00,66,00,2c,00,49,00,50,00,41,00,47,00,6f,00,74,00,68,00,69,00,63,00,00,00,00,00'
+  {
+    echo 'Windows Registry Editor Version 5.00'
+    echo
+    echo '[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink]'
+    local font
+    for font in 'Tahoma' 'MS Shell Dlg' 'MS Shell Dlg 2' 'MS Sans Serif' 'Microsoft Sans Serif'; do
+      echo "\"$font\"=$link"
+    done
+    echo
+    echo '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]'
+    echo '"MS UI Gothic"="IPAGothic"'
+    echo '"MS Gothic"="IPAGothic"'
+    echo '"MS PGothic"="IPAPGothic"'
+  } >"$reg"
+  if "$WINE" regedit /S "$(winepath_of "$reg")" </dev/null >/dev/null 2>&1 9>&-; then
+    touch "$stamp"
+  else
+    echo "Could not link the Japanese fonts in $WINEPREFIX: the menu may show" \
+      "empty boxes in Japanese mode." >&2
+  fi
+}
+
+# The Windows path of a file, for Wine programs: Z: is the Linux root.
+winepath_of() {
+  echo "Z:${1//\//\\}"
 }
 
 # Seconds a server started here outlives the last Wine program: long enough
@@ -190,7 +262,7 @@ start_wine_server() {
 # them), so that no test starts them: started from a test, the services
 # would inherit the test's output pipe and CTest would wait for them.
 run_wine_services() {
-  wine cmd /c exit </dev/null >/dev/null 2>&1 9>&- || true
+  "$WINE" cmd /c exit </dev/null >/dev/null 2>&1 9>&- || true
 }
 
 # A server with the services, as start_wine_server and run_wine_services.
@@ -283,10 +355,11 @@ wine_session_kept() {
 # PID that runs in this prefix.
 wine_session_tests_run() {
   local file status=1
+  choose_wine_build
   for file in "$WINE_SESSION"/tests/*; do
     [ -e "$file" ] || continue
     if tr '\0' '\n' <"/proc/${file##*/}/environ" 2>/dev/null |
-      grep -qxF "WINEPREFIX=$BUILD/wineprefix"; then
+      grep -qxF "WINEPREFIX=$WINE_PREFIX_PATH"; then
       status=0
     else
       rm -f "$file"
@@ -321,8 +394,9 @@ end_wine_session() {
   keeper="$(cat "$WINE_SESSION/keeper" 2>/dev/null)" || true
   if [ -n "$keeper" ] && [ "$keeper" != "$$" ]; then kill "$keeper" 2>/dev/null || true; fi
   if [ -e "$WINE_SESSION/server" ]; then
-    WINEPREFIX="$BUILD/wineprefix" wineserver -k </dev/null >/dev/null 2>&1 || true
-    WINEPREFIX="$BUILD/wineprefix" wineserver -w </dev/null >/dev/null 2>&1 || true
+    choose_wine_build
+    WINEPREFIX="$WINE_PREFIX_PATH" wineserver -k </dev/null >/dev/null 2>&1 || true
+    WINEPREFIX="$WINE_PREFIX_PATH" wineserver -w </dev/null >/dev/null 2>&1 || true
   fi
   if [ -e "$WINE_SESSION/xvfb" ]; then
     STARTED_XVFB_PID="$(cat "$WINE_SESSION/xvfb")"
@@ -342,10 +416,12 @@ close_wine_session() {
   exec 9>&-
 }
 
+# The native tree, the 32-bit tree that ships, and the tree that runs under
+# Wine here when that is another one.
 configure_and_build() {
   cmake -S "$ROOT" -B "$BUILD/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
   cmake --build "$BUILD/native" -j "$JOBS"
-  cmake -S "$ROOT" -B "$BUILD/win32" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" \
-    -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build "$BUILD/win32" -j "$JOBS"
+  build_windows_tree win32 mingw-i686
+  choose_wine_build
+  if [ "$WINE_TREE" != win32 ]; then build_windows_tree "$WINE_TREE" "$WINE_TOOLCHAIN"; fi
 }

@@ -13,4 +13,4 @@ if [ "${LOMVEX_WINE_READY:-}" != 1 ]; then
   source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
   join_wine_session
 fi
-exec wine "$@"
+exec "${WINE:-wine}" "$@"

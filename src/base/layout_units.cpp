@@ -23,4 +23,8 @@ int ClientWidth(const LayoutUnits& units) {
 
 int ClientHeight(const LayoutUnits& units) { return 35 * units.unitY + 100; }
 
+int WindowClientWidth(const LayoutUnits& units) {
+    return std::max(ClientWidth(units), 8 * units.unitX + 256);
+}
+
 }  // namespace lomvex

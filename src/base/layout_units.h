@@ -25,8 +25,14 @@ bool UsesJapanese(const FontMetrics& oem, bool englishRequested);
 
 LayoutUnits ComputeLayoutUnits(const FontMetrics& font, bool japanese);
 
-// The client width W and the client height of the main window.
+// The client width W that all geometry is measured from, and the client
+// height of the main window.
 int ClientWidth(const LayoutUnits& units);
 int ClientHeight(const LayoutUnits& units);
+
+// The width the main window's client area is created with: W, or wider when
+// the Reset button (at unitX + 256, 6 units wide) would reach past W, as it
+// does with fonts narrower than 8 pixels, keeping one unit to its right.
+int WindowClientWidth(const LayoutUnits& units);
 
 }  // namespace lomvex

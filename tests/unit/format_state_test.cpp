@@ -62,6 +62,9 @@ TEST(LayoutUnits, ComeFromTheOemFont) {
     EXPECT_EQ(ComputeLayoutUnits(japanese, true).unitY, 5);
     EXPECT_EQ(ComputeLayoutUnits(japanese, false).unitY, 7);
     EXPECT_EQ(ClientWidth({8, 6, 4}), 320);  // 40 units wide beats 4 + 256
+    // The window grows past W only where Reset would not fit in it.
+    EXPECT_EQ(WindowClientWidth({8, 6, 4}), 320);
+    EXPECT_EQ(WindowClientWidth(units), 304);
 }
 
 }  // namespace

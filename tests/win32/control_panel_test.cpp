@@ -296,7 +296,9 @@ TEST_F(ControlPanelTest, LayoutFollowsTheMainWindowFont) {
     RECT window, client;
     GetWindowRect(window_, &window);
     GetClientRect(window_, &client);
-    EXPECT_EQ(client.right, ClientWidth(u));  // the frame comes on top of W
+    // The frame comes on top of the client width, and every control fits.
+    EXPECT_EQ(client.right, WindowClientWidth(u));
+    EXPECT_LT(RectInParent(controls.reset).right, client.right);
     EXPECT_EQ(client.bottom, ClientHeight(u));
     EXPECT_EQ(RectInParent(controls.stop).left, ClientWidth(u) - 8 * u.unitX);
     EXPECT_EQ(RectInParent(controls.balance).left, (2 * ClientWidth(u) - 61 * u.unitX) / 2);

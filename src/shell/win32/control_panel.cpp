@@ -285,7 +285,7 @@ void LayoutMainWindow() {
     GetClientRect(mainWindow, &client);
     const int frameWidth = (window.right - window.left) - (client.right - client.left);
     const int frameHeight = (window.bottom - window.top) - (client.bottom - client.top);
-    SetWindowPos(mainWindow, nullptr, 0, 0, frameWidth + ClientWidth(program.units),
+    SetWindowPos(mainWindow, nullptr, 0, 0, frameWidth + WindowClientWidth(program.units),
                  frameHeight + ClientHeight(program.units),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     // Every control follows the units, the equalizer panels too: once the

@@ -211,7 +211,7 @@ bool CreateMainWindow(HINSTANCE instance, int showCommand) {
     ChooseLanguageAndUnits(program.englishRequested);
 
     // The client area is W wide; the height counts the menu and caption.
-    RECT outer = {0, 0, ClientWidth(program.units), 0};
+    RECT outer = {0, 0, WindowClientWidth(program.units), 0};
     AdjustWindowRect(&outer, kMainStyle, TRUE);
     int height = GetSystemMetrics(SM_CYMENU) + GetSystemMetrics(SM_CYCAPTION) +
                  ClientHeight(program.units);
