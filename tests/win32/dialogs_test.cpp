@@ -70,6 +70,20 @@ TEST_F(OptionsDialogTest, TheRateFollowsItsScrollbarAndCancelPutsItBack) {
     EXPECT_EQ(program.playingRate, 5);
 }
 
+TEST_F(OptionsDialogTest, TheNewShellLayoutKeepsEveryControlInside) {
+    program.units = {4, 6, 2};  // a main-window font far smaller than the dialog's
+    ASSERT_NE(Open(), nullptr);
+    RECT client;
+    GetClientRect(dialog_, &client);
+    for (int id : {IDOK, IDCANCEL, IDC_OPTION_LEVEL_WARNING, IDC_OPTION_WINDOW_LIST}) {
+        RECT r;
+        GetWindowRect(GetDlgItem(dialog_, id), &r);
+        MapWindowPoints(nullptr, dialog_, reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_LE(r.bottom, client.bottom) << id;
+        EXPECT_LE(r.right, client.right + 2) << id;
+    }
+}
+
 TEST_F(OptionsDialogTest, OkStoresWhatTheControlsShow) {
     program.settings.deltatime = 4096;
     program.settings.fftparam = 12;

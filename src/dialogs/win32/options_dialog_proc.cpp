@@ -30,10 +30,17 @@ void SizeControl(HWND dialog, int id, const DialogRect& r) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The re-layout's units are those of the dialog's own font: its average
+// character width, and half its height as the main window's unitA is half
+// the ascent of its font. Where the two fonts have the same size (the
+// systems the sizes were made for) this is the same; where the main
+// window's font is narrower, its units would cut the dialog off below the
+// rate lists and put the window list over the peak-hold buttons.
 void Relayout(HWND dialog) {
-    const OptionsLayout layout =
-        OptionsRelayout(program.units.unitX, program.units.unitA, GetSystemMetrics(SM_CXVSCROLL),
-                        GetSystemMetrics(SM_CYSIZE));
+    RECT base = {0, 0, 4, 8};
+    MapDialogRect(dialog, &base);
+    const OptionsLayout layout = OptionsRelayout(base.right, base.bottom / 2, GetSystemMetrics(SM_CXVSCROLL),
+                                                 GetSystemMetrics(SM_CYSIZE));
     SetWindowPos(dialog, nullptr, 0, 0, layout.dialog.width, layout.dialog.height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     SizeControl(dialog, option_ids::kLengthList, layout.lengthList);
