@@ -12,6 +12,7 @@ extern const char kErrorCaption[];
 extern const char kBadDeviceId[];
 extern const char kDeviceNoMemory[];
 extern const char kNoPlayDriver[];
+extern const char kNoRecordDriver[];  // the input device refuses a format
 extern const char kCantOpenOutput[];
 
 }  // namespace ja

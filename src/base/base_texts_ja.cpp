@@ -8,6 +8,7 @@ const char kErrorCaption[] = "エラー";
 const char kBadDeviceId[] = "範囲外のデバイスIDが指定されました。";
 const char kDeviceNoMemory[] = "メモリの割り当てができません。";
 const char kNoPlayDriver[] = "この形式を再生できるドライバがありません。";
+const char kNoRecordDriver[] = "サウンドドライバは、この形式を録音できません。";
 const char kCantOpenOutput[] = "音声出力デバイスを開けません。";
 
 }  // namespace lomvex::ja

@@ -60,6 +60,15 @@ void ShowUserMessage(int id, const char* japanese, ...) {
     currentSink->Show(box);
 }
 
+void ShowUserMessageOwnedBy(void* window, int id, const char* japanese) {
+    MessageBoxRequest box;
+    box.text = japaneseTexts && japanese ? japanese : currentSink->LoadText(id);
+    box.icon = BoxIcon::Exclamation;
+    box.owner = BoxOwner::Window;
+    box.ownerWindow = window;
+    currentSink->Show(box);
+}
+
 void ShowDiagnostic(const std::string& text, const std::string& caption, BoxOwner owner) {
     currentSink->Show({text, caption, BoxIcon::None, owner});
 }

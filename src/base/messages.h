@@ -11,13 +11,16 @@
 namespace lomvex {
 
 enum class BoxIcon { None, Exclamation, Warning, Information };
-enum class BoxOwner { MainWindow, None };
+// Window: the box belongs to `ownerWindow`, a dialog that stays open
+// behind it and must not take input while it shows.
+enum class BoxOwner { MainWindow, None, Window };
 
 struct MessageBoxRequest {
     std::string text;
     std::string caption;  // empty: the system's default caption
     BoxIcon icon = BoxIcon::None;
     BoxOwner owner = BoxOwner::MainWindow;
+    void* ownerWindow = nullptr;  // the window handle, with BoxOwner::Window
 };
 
 class MessageSink {
@@ -40,6 +43,9 @@ bool JapaneseMessages();
 // exclamation icon. The text is string `id` (or `japanese` in Japanese
 // mode), formatted with the printf arguments that follow.
 void ShowUserMessage(int id, const char* japanese, ...);
+// The same box, with a text that takes no arguments, owned by `window` (a
+// dialog's handle) instead of the main window.
+void ShowUserMessageOwnedBy(void* window, int id, const char* japanese);
 
 // A fixed text with an OK button and no icon, the same in both languages.
 void ShowDiagnostic(const std::string& text, const std::string& caption = std::string(),

@@ -41,6 +41,20 @@ constexpr const char* kFftSizeItems[9] = {"  128", "  256", "  512", " 1024", " 
 // List 148 (window function).
 constexpr const char* kWindowItems[3] = {"Hann", "taper", "Rect"};
 
+// ---- Record setup ("RECOPEN") ----------------------------------------------
+constexpr char kRecordCaption[] = "monitering record port";
+constexpr char kRecordCancel[] = "CANCEL";  // both languages
+constexpr char kRecordRateGroup[] = "&Frequency";
+constexpr char kRecordRate44k[] = "44kHz";  // the rates and bit counts: both languages
+constexpr char kRecordRate22k[] = "22kHz";
+constexpr char kRecordRate11k[] = "11kHz";
+constexpr char kRecordChannelGroup[] = "&Channel";
+constexpr char kRecordStereo[] = "Stereo";
+constexpr char kRecordMonaural[] = "Monaural";
+constexpr char kRecordBitsGroup[] = "&Bits";
+constexpr char kRecordBits16[] = "16 bit";
+constexpr char kRecordBits8[] = "8 bit";
+
 // ---- About box ("ABOUT") ----------------------------------------------------
 constexpr char kAboutCaption[] = "About Lomvex";  // both languages
 constexpr char kAboutVersion[] = "lomvex  Version 0.02";
@@ -133,6 +147,14 @@ extern const char kCancel[];
 extern const char* const kLengthItems[8];
 extern const char* const kLengthItemsSpelled[8];  // with `useclip`
 extern const char* const kWindowItems[3];
+
+// Record setup.
+extern const char kRecordCaption[];
+extern const char kRecordRateGroup[];
+extern const char kRecordChannelGroup[];
+extern const char kRecordStereo[];
+extern const char kRecordMonaural[];
+extern const char kRecordBitsGroup[];
 
 // About box.
 extern const char kAboutVersionSpelled[];  // with `useclip`

@@ -33,6 +33,14 @@ const char* const kLengthItemsSpelled[8] = {"３秒",     "１.５秒",   "１�
                                             "5分の1秒", "11分の1秒", "22分の1秒", "43分の1秒"};
 const char* const kWindowItems[3] = {"ﾊﾆﾝｸﾞ", "ﾃｰﾊﾟｰ", "方形"};
 
+// Record setup.
+const char kRecordCaption[] = "録音ポートをモニタする";
+const char kRecordRateGroup[] = "周波数(&F)";
+const char kRecordChannelGroup[] = "チャンネル数(&C)";
+const char kRecordStereo[] = "ｽﾃﾚｵ";
+const char kRecordMonaural[] = "ﾓﾉﾗﾙ";
+const char kRecordBitsGroup[] = "ビット数(&I)";
+
 // About box.
 const char kAboutVersionSpelled[] = "lomvex Version 0点02";
 const char kAboutWordSize[] = "32 bit 版";

@@ -11,6 +11,7 @@
 #include "common/cp932.h"
 #include "dialogs/format_tag_names.h"
 #include "dialogs/options_dialog.h"
+#include "dialogs/record_setup.h"
 
 namespace lomvex {
 namespace {
@@ -30,6 +31,13 @@ TEST(DialogJapaneseTexts, AreShiftJisBytes) {
     EXPECT_EQ(ja::kLengthItemsSpelled[7], Cp932("43分の1秒"));
     EXPECT_EQ(ja::kWindowItems[0], Cp932("ﾊﾆﾝｸﾞ"));
     EXPECT_EQ(ja::kWindowItems[2], Cp932("方形"));
+
+    EXPECT_EQ(ja::kRecordCaption, Cp932("録音ポートをモニタする"));
+    EXPECT_EQ(ja::kRecordRateGroup, Cp932("周波数(&F)"));
+    EXPECT_EQ(ja::kRecordChannelGroup, Cp932("チャンネル数(&C)"));
+    EXPECT_EQ(ja::kRecordStereo, Cp932("ｽﾃﾚｵ"));
+    EXPECT_EQ(ja::kRecordMonaural, Cp932("ﾓﾉﾗﾙ"));
+    EXPECT_EQ(ja::kRecordBitsGroup, Cp932("ビット数(&I)"));
 
     EXPECT_EQ(ja::kAboutVersionSpelled, Cp932("lomvex Version 0点02"));
     EXPECT_EQ(ja::kAboutWordSize, Cp932("32 bit 版"));
@@ -69,6 +77,20 @@ TEST(DialogJapaneseTexts, OptionLabelsCoverTheTemplateOnce) {
     EXPECT_EQ(english.at(153), "Parametric equalizer");
     EXPECT_EQ(english.at(2), "Cancel");
     EXPECT_EQ(OptionCaption(true), Cp932("オプション設定"));
+}
+
+TEST(DialogJapaneseTexts, RecordLabelsCoverTheTemplateOnce) {
+    std::set<int> ids;
+    for (const DialogLabel& label : kRecordLabels) EXPECT_TRUE(ids.insert(label.id).second);
+    EXPECT_EQ(ids, (std::set<int>{1, 2, 135, 136, 137, 138, 139, 140, 141, 142, 143, 144}));
+    ControlTexts japanese = LabelTexts(kRecordLabels, kRecordLabelCount, true);
+    EXPECT_EQ(japanese.at(2), "CANCEL");
+    EXPECT_EQ(japanese.at(141), Cp932("ﾓﾉﾗﾙ"));
+    EXPECT_EQ(japanese.at(143), "16 bit");
+    ControlTexts english = LabelTexts(kRecordLabels, kRecordLabelCount, false);
+    EXPECT_EQ(english.at(135), "&Frequency");
+    EXPECT_EQ(english.at(141), "Monaural");
+    EXPECT_STREQ(RecordCaption(false), "monitering record port");
 }
 
 TEST(FormatTagNames, FixedTableThenQuestionMarkForZero) {

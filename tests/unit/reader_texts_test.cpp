@@ -19,6 +19,7 @@ TEST(ReaderJapaneseTexts, AreShiftJisBytes) {
     EXPECT_EQ(ja::kCantReadFmt, Cp932("形式チャンクを読み取れません。"));
     EXPECT_EQ(ja::kOutputAllocated, Cp932("他のソフトが再生回路を使っています。"));
     EXPECT_EQ(ja::kNoPlayDriver, Cp932("この形式を再生できるドライバがありません。"));
+    EXPECT_EQ(ja::kNoRecordDriver, Cp932("サウンドドライバは、この形式を録音できません。"));
     EXPECT_EQ(ja::kBadDeviceId, Cp932("範囲外のデバイスIDが指定されました。"));
 }
 

@@ -16,7 +16,9 @@ const char* LoadText(int id) {
 std::string MessageBoxSink::LoadText(int id) { return lomvex::LoadText(id); }
 
 void MessageBoxSink::Show(const MessageBoxRequest& box) {
-    HWND owner = box.owner == BoxOwner::MainWindow ? owner_ : nullptr;
+    HWND owner = box.owner == BoxOwner::MainWindow ? owner_
+                 : box.owner == BoxOwner::Window   ? static_cast<HWND>(box.ownerWindow)
+                                                   : nullptr;
     UINT style = MB_OK;
     switch (box.icon) {
         case BoxIcon::Exclamation: style |= MB_ICONEXCLAMATION; break;
