@@ -2,7 +2,8 @@
 # Installs what is missing, builds Lomvex and starts it under Wine with the
 # demo song, or with the arguments given (a file to open, "/P", "/E", ...).
 # Without a display it runs on a virtual one and, after a few seconds,
-# writes a screenshot of the screen to build/screenshot.png.
+# writes a screenshot of the screen to build/screenshot.png; with
+# LOMVEX_RUN_UNTIL_SCREENSHOT=1 (CI) it then ends the program.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 install_packages
@@ -34,4 +35,10 @@ program=$!
 sleep "${SCREENSHOT_DELAY:-5}"
 import -window root "$BUILD/screenshot.png"
 echo "Screenshot: $BUILD/screenshot.png (the program runs on virtual display $DISPLAY)"
+if [ "${LOMVEX_RUN_UNTIL_SCREENSHOT:-}" = 1 ]; then
+  wineserver -k </dev/null >/dev/null 2>&1 || true
+  wait "$program" || true
+  stop_display
+  exit 0
+fi
 wait "$program"

@@ -1,0 +1,155 @@
+// The pitch shifter: the pitch of a shifted tone, where its sound starts and
+// ends, the shift of 0 as a plain delay, changes of shift while streaming,
+// and the stereo image.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+#include "dsp/pitch_shift.h"
+
+namespace lomvex {
+namespace {
+
+constexpr double kRate = 44100.0;
+constexpr double kPi = 3.14159265358979323846;
+
+using Channel = std::vector<double>;
+
+// Streams both channels through a shifter in blocks of uneven sizes, drops
+// the first latency frames and appends the flushed ones: the output as
+// aligned with the input as a saved file is.
+std::vector<Channel> Shift(std::vector<Channel> in, double semitones) {
+    PitchShiftState state;
+    EXPECT_TRUE(StartPitchShift(state, kRate, static_cast<int>(in.size())));
+    SetPitchShift(state, semitones);
+    const bool stereo = in.size() == 2;
+    const size_t length = in[0].size();
+    for (size_t done = 0, block = 1; done < length; done += block, block = block * 3 % 4999 + 1) {
+        block = std::min(block, length - done);
+        ShiftPitch(state, &in[0][done], stereo ? &in[1][done] : nullptr, static_cast<int>(block));
+    }
+    const int latency = PitchShiftLatency(state);
+    std::vector<Channel> out;
+    for (Channel& c : in) {
+        out.emplace_back(c.begin() + latency, c.end());
+        c.assign(latency, 0.0);
+    }
+    FlushPitchShift(state, in[0].data(), stereo ? in[1].data() : nullptr);
+    for (size_t c = 0; c < in.size(); ++c) out[c].insert(out[c].end(), in[c].begin(), in[c].end());
+    return out;
+}
+
+// A sine of `hz` from `from` to `to` seconds within `seconds`.
+Channel Tone(double hz, double seconds, double from = 0.0, double to = 1e9) {
+    Channel x(static_cast<size_t>(seconds * kRate));
+    for (size_t i = 0; i < x.size(); ++i) {
+        const double t = i / kRate;
+        x[i] = t >= from && t < to ? 10000.0 * std::sin(2 * kPi * hz * t) : 0.0;
+    }
+    return x;
+}
+
+// The frequency over [from, to) seconds from the first and last rising zero
+// crossings there, each placed by linear interpolation.
+double MeasuredHz(const Channel& x, double from, double to) {
+    double first = -1, last = -1;
+    int crossings = 0;
+    for (size_t i = static_cast<size_t>(from * kRate); i + 1 < to * kRate; ++i) {
+        if (x[i] < 0 && x[i + 1] >= 0) {
+            last = i + x[i] / (x[i] - x[i + 1]);
+            if (first < 0) first = last;
+            ++crossings;
+        }
+    }
+    return (crossings - 1) * kRate / (last - first);
+}
+
+// Seconds from the start to the first and the last sample above `level`.
+std::pair<double, double> SoundingSpan(const Channel& x, double level) {
+    size_t first = x.size(), last = 0;
+    for (size_t i = 0; i < x.size(); ++i) {
+        if (std::fabs(x[i]) > level) first = std::min(first, i), last = i;
+    }
+    return {first / kRate, last / kRate};
+}
+
+// Magnitude and phase of `x` at `hz` over [from, from + 1 s), Hann-weighted.
+std::pair<double, double> Partial(const Channel& x, double hz, double from) {
+    double re = 0, im = 0;
+    const size_t start = static_cast<size_t>(from * kRate), n = static_cast<size_t>(kRate);
+    for (size_t i = 0; i < n; ++i) {
+        const double w = 0.5 - 0.5 * std::cos(2 * kPi * i / n);
+        re += w * x[start + i] * std::cos(2 * kPi * hz * (start + i) / kRate);
+        im -= w * x[start + i] * std::sin(2 * kPi * hz * (start + i) / kRate);
+    }
+    return {std::hypot(re, im), std::atan2(im, re)};
+}
+
+TEST(DspPitchShift, ToneMovesBySemitonesAndKeepsItsTimes) {
+    for (double semitones : {1.0, -12.0, 12.0}) {
+        const double hz = 440.0 * std::pow(2.0, semitones / 12.0);
+        const std::vector<Channel> out = Shift({Tone(440.0, 3.0, 0.5, 2.5)}, semitones);
+        ASSERT_EQ(out[0].size(), static_cast<size_t>(3.0 * kRate));
+        const double cents = 1200.0 * std::log2(MeasuredHz(out[0], 0.8, 2.2) / hz);
+        EXPECT_LT(std::fabs(cents), 1.0) << semitones << " semitones";
+        const auto [start, end] = SoundingSpan(out[0], 5000.0);
+        EXPECT_NEAR(start, 0.5, 0.01) << semitones << " semitones";
+        EXPECT_NEAR(end, 2.5, 0.01) << semitones << " semitones";
+    }
+}
+
+TEST(DspPitchShift, NoShiftPassesTheSoundUnchanged) {
+    std::vector<Channel> in(2, Channel(30000));
+    unsigned seed = 1;
+    for (Channel& c : in) {
+        for (double& v : c)
+            v = static_cast<int>((seed = seed * 1103515245 + 12345) >> 16) % 65536 - 32768;
+    }
+    const std::vector<Channel> out = Shift(in, 0.04);  // rounds to 0
+    for (int c = 0; c < 2; ++c) {
+        for (size_t i = 0; i < in[c].size(); ++i) ASSERT_NEAR(out[c][i], in[c][i], 1.0) << i;
+    }
+}
+
+TEST(DspPitchShift, ShiftChangesCrossFadeAtAnEvenLevel) {
+    Channel x = Tone(440.0, 4.0);
+    PitchShiftState state;
+    ASSERT_TRUE(StartPitchShift(state, kRate, 1));
+    const double shifts[] = {0.0, 3.0, 0.0, -7.0};
+    for (int second = 0; second < 4; ++second) {
+        SetPitchShift(state, shifts[second]);
+        ShiftPitch(state, &x[second * 44100], nullptr, 44100);
+    }
+    const size_t window = 2205;  // 50 ms
+    for (size_t start = PitchShiftLatency(state) + window; start + window < x.size();
+         start += window) {
+        double squares = 0;
+        for (size_t i = start; i < start + window; ++i) squares += x[i] * x[i];
+        const double db = 10 * std::log10(squares / window / (10000.0 * 10000.0 / 2));
+        ASSERT_NEAR(db, 0.0, 1.0) << start / kRate << " s";
+    }
+}
+
+TEST(DspPitchShift, StereoImageStaysInPlace) {
+    // A centred partial, a partial on each side, and one panned left 2 : 1.
+    std::vector<Channel> in = {Tone(300.0, 3.0), Tone(300.0, 3.0)};
+    const Channel left = Tone(700.0, 3.0), right = Tone(1100.0, 3.0), panned = Tone(1900.0, 3.0);
+    for (size_t i = 0; i < in[0].size(); ++i) {
+        in[0][i] += left[i] + panned[i];
+        in[1][i] += right[i] + 0.5 * panned[i];
+    }
+    const double a = std::pow(2.0, 5.0 / 12.0);
+    const std::vector<Channel> out = Shift(in, 5.0);
+    for (const auto& [hz, ratio] : {std::pair{300.0, 1.0}, std::pair{1900.0, 0.5}}) {
+        const auto [l, lPhase] = Partial(out[0], hz * a, 1.0);
+        const auto [r, rPhase] = Partial(out[1], hz * a, 1.0);
+        EXPECT_NEAR(r / l, ratio, 0.01 * ratio) << hz << " Hz";
+        EXPECT_NEAR(std::remainder(rPhase - lPhase, 2 * kPi), 0.0, 0.01) << hz << " Hz";
+    }
+}
+
+}  // namespace
+}  // namespace lomvex
