@@ -12,7 +12,8 @@ JOBS="${JOBS:-2}"
 # clang's version: see clang_runtime_package.
 APT_PACKAGES=(cmake g++ clang libgtest-dev libbenchmark-dev libfftw3-dev
   g++-mingw-w64-i686 wine wine32:i386 xvfb x11-utils imagemagick
-  fonts-ipafont-gothic locales sox lame vorbis-tools)
+  fonts-ipafont-gothic locales sox lame vorbis-tools pulseaudio pulseaudio-utils
+  libpulse0:i386 python3)
 
 APT_UPDATED=""
 
@@ -183,6 +184,10 @@ ASOUND
   else
     mv "$LOMVEX_TEST_HOME/.asoundrc.new" "$LOMVEX_TEST_HOME/.asoundrc"
   fi
+  # Programs without PULSE_SERVER never start a sound server of their own:
+  # they use the ALSA route above.
+  mkdir -p "$LOMVEX_TEST_HOME/.config/pulse"
+  echo "autospawn = no" >"$LOMVEX_TEST_HOME/.config/pulse/client.conf"
   # The tests (and a run on a machine without sound) play into the file;
   # a person's run ("user") keeps their HOME and so their own sound device.
   if [ "${1:-}" = user ] && has_sound_device; then
@@ -287,6 +292,54 @@ stop_wine_server() {
   wineserver -k </dev/null >/dev/null 2>&1 || true
   wineserver -w </dev/null >/dev/null 2>&1 || true
   STARTED_WINE_SERVER=""
+}
+
+# ---- The sound server of the monitoring tests ------------------------------
+# A private PulseAudio server whose input is a pipe fed with a known signal
+# (tools/sound_server/feed_input.py) and whose output is a null sink that a
+# recorder records on a test's request (record_on_request.sh). Only the
+# programs started with PULSE_SERVER (the monitoring tests) use it; every
+# other test plays into the ALSA file route. Exports LOMVEX_PULSE_DIR.
+PULSE_DIR="$BUILD/pulse"
+PULSE_PIDS=()
+
+start_sound_server() {
+  stop_sound_server
+  rm -rf "$PULSE_DIR"
+  mkdir -p "$PULSE_DIR"
+  cat >"$PULSE_DIR/server.pa" <<PA
+load-module module-native-protocol-unix socket=$PULSE_DIR/native auth-anonymous=1
+load-module module-null-sink sink_name=lomvex_out rate=44100 channels=2
+load-module module-pipe-source source_name=lomvex_in file=$PULSE_DIR/input format=s16le rate=44100 channels=2
+set-default-sink lomvex_out
+set-default-source lomvex_in
+PA
+  HOME="$PULSE_DIR" XDG_RUNTIME_DIR="$PULSE_DIR" setsid pulseaudio -n -F "$PULSE_DIR/server.pa" \
+    --daemonize=no --exit-idle-time=-1 --disallow-exit </dev/null >"$PULSE_DIR/server.log" 2>&1 9>&- &
+  PULSE_PIDS+=($!)
+  local _
+  for _ in $(seq 100); do
+    [ -p "$PULSE_DIR/input" ] && pactl -s "unix:$PULSE_DIR/native" info >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  if ! [ -p "$PULSE_DIR/input" ]; then
+    echo "The sound server for the monitoring tests did not start (see $PULSE_DIR/server.log)" >&2
+    stop_sound_server
+    return 1
+  fi
+  setsid python3 "$ROOT/tools/sound_server/feed_input.py" >"$PULSE_DIR/input" </dev/null \
+    2>/dev/null 9>&- &
+  PULSE_PIDS+=($!)
+  setsid bash "$ROOT/tools/sound_server/record_on_request.sh" "$PULSE_DIR" </dev/null \
+    >/dev/null 2>&1 9>&- &
+  PULSE_PIDS+=($!)
+  export LOMVEX_PULSE_DIR="$PULSE_DIR"
+}
+
+stop_sound_server() {
+  local pid
+  for pid in "${PULSE_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  PULSE_PIDS=()
 }
 
 # ---- Test programs run by hand ----------------------------------------------

@@ -26,4 +26,24 @@ bool IsPlayablePcm(const FormatFields& f) {
            (f.bitsPerSample == 8 || f.bitsPerSample == 16);
 }
 
+void WriteFormatFields(uint8_t* record, const FormatFields& f) {
+    PutU16Le(record + kFmtTag, f.tag);
+    PutU16Le(record + kFmtChannels, f.channels);
+    PutU32Le(record + kFmtSamplesPerSec, f.samplesPerSec);
+    PutU32Le(record + kFmtAvgBytesPerSec, f.avgBytesPerSec);
+    PutU16Le(record + kFmtBlockAlign, f.blockAlign);
+    PutU16Le(record + kFmtBitsPerSample, f.bitsPerSample);
+}
+
+FormatFields PcmFormat(uint32_t rate, int channels, int bits) {
+    FormatFields f;
+    f.tag = kTagPcm;
+    f.channels = static_cast<uint16_t>(channels);
+    f.samplesPerSec = rate;
+    f.blockAlign = static_cast<uint16_t>(bits / 8 * channels);
+    f.avgBytesPerSec = rate * f.blockAlign;
+    f.bitsPerSample = static_cast<uint16_t>(bits);
+    return f;
+}
+
 }  // namespace lomvex

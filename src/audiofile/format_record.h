@@ -61,6 +61,12 @@ struct FormatFields {
 };
 
 FormatFields ReadFormatFields(const uint8_t* record);
+// Writes the fields into the first 16 bytes of `record`.
+void WriteFormatFields(uint8_t* record, const FormatFields& fields);
+
+// A PCM format: tag 1, block align (bits / 8) × channels and a byte rate of
+// rate × block align.
+FormatFields PcmFormat(uint32_t rate, int channels, int bits);
 
 // True when the pipeline and displays can take a PCM record: at least one
 // channel, a rate, a block alignment and 8- or 16-bit samples.

@@ -14,6 +14,13 @@ extern const char kDeviceNoMemory[];
 extern const char kNoPlayDriver[];
 extern const char kNoRecordDriver[];  // the input device refuses a format
 extern const char kCantOpenOutput[];
+// What the input device answered a format query with.
+extern const char kQueryBadId[];
+extern const char kQueryAllocated[];
+extern const char kQueryNoDriver[];
+extern const char kQueryNoMemory[];
+extern const char kQueryNotSync[];
+extern const char kQueryUnknown[];
 
 }  // namespace ja
 }  // namespace lomvex

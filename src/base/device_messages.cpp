@@ -11,7 +11,9 @@ namespace {
 constexpr unsigned kResultBadDeviceId = 2;
 constexpr unsigned kResultAllocated = 4;
 constexpr unsigned kResultNoMemory = 7;
+constexpr unsigned kResultNoDriver = 6;
 constexpr unsigned kResultBadFormat = 32;
+constexpr unsigned kResultNotSync = 35;
 
 }  // namespace
 
@@ -33,6 +35,32 @@ void ShowOutputOpenMessage(unsigned result, const char* japaneseAllocated) {
             ShowUserMessage(IDS_CANT_OPEN_WAVEOUT, ja::kCantOpenOutput);
             break;
     }
+}
+
+void ShowInputQueryMessage(unsigned result) {
+    if (result == kResultBadFormat) {
+        ShowUserMessage(IDS_NO_SUPPORT_FORMAT, ja::kNoRecordDriver);
+        return;
+    }
+    // These texts are built in, in both languages.
+    struct QueryText {
+        unsigned result;
+        const char* english;
+        const char* japanese;
+    };
+    static const QueryText kTexts[] = {
+        {kResultBadDeviceId, "bad id", ja::kQueryBadId},
+        {kResultAllocated, "allocated", ja::kQueryAllocated},
+        {kResultNoDriver, "no driver", ja::kQueryNoDriver},
+        {kResultNoMemory, "nomem", ja::kQueryNoMemory},
+        {kResultNotSync, "err_sync", ja::kQueryNotSync},
+    };
+    MessageBoxRequest box;
+    box.text = JapaneseMessages() ? ja::kQueryUnknown : "? error ?";
+    for (const QueryText& t : kTexts)
+        if (t.result == result) box.text = JapaneseMessages() ? t.japanese : t.english;
+    box.icon = BoxIcon::Exclamation;
+    ShowMessageBox(box);
 }
 
 }  // namespace lomvex

@@ -9,4 +9,8 @@ namespace lomvex {
 // differs between the format check and the start of playback.
 void ShowOutputOpenMessage(unsigned result, const char* japaneseAllocated);
 
+// Shows the message for the multimedia result of a refused input format
+// query (owned by the main window, exclamation icon).
+void ShowInputQueryMessage(unsigned result);
+
 }  // namespace lomvex

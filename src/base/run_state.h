@@ -19,6 +19,7 @@ struct RunState {
     bool autoPlayClose = false;  // close the program when playback ends
     bool hasOutputDevice = false;
     bool hasInputDevice = false;
+    uint32_t inputFormats = 0;   // the input device's WAVE_FORMAT_* mask (0 without one)
     bool processable = true;     // the open file is PCM or being decoded
     uint32_t oneTimeLength = 0;  // source bytes per buffer of the run
     double bytesPlayed = 0;      // source bytes of the buffers returned so far

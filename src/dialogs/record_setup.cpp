@@ -126,14 +126,7 @@ std::optional<RadioGroup> ClickRecordButton(int id, RecordSetup& setup) {
 }
 
 FormatFields RecordQueryFormat(const RecordSetup& setup) {
-    FormatFields f;
-    f.tag = kTagPcm;
-    f.channels = static_cast<uint16_t>(setup.channel);
-    f.samplesPerSec = setup.freq;
-    f.blockAlign = static_cast<uint16_t>(setup.bits / 8 * setup.channel);
-    f.avgBytesPerSec = setup.freq * f.blockAlign;
-    f.bitsPerSample = static_cast<uint16_t>(setup.bits);
-    return f;
+    return PcmFormat(setup.freq, setup.channel, setup.bits);
 }
 
 }  // namespace lomvex

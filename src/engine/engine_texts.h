@@ -22,6 +22,12 @@ extern const char kCantCreateRiff[];
 extern const char kCantCreateFmt[];
 extern const char kCantCreateData[];
 extern const char kSaveOntoSource[];
+extern const char kCantOpenInput[];
+extern const char kAddBufferFailed[];
+extern const char kRecFailed[];
+// Shown in both languages when the input's buffer handler is entered again
+// while a message box inside it is open.
+extern const char kReentry[];
 
 }  // namespace ja
 }  // namespace lomvex

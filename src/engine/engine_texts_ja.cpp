@@ -17,6 +17,10 @@ const char kCantOpenWriteFile[] = "書き込みファイルを開けません。
 const char kCantCreateRiff[] = "RIFFチャンクが作成できません";
 const char kCantCreateFmt[] = "FMTチャンクが作成できません";
 const char kCantCreateData[] = "データチャンクを作成できません";
+const char kCantOpenInput[] = "音声入力デバイスを開けません。";
+const char kAddBufferFailed[] = "バッファの登録に失敗";
+const char kRecFailed[] = "録音失敗";
+const char kReentry[] = "さいにゅう";
 const char kSaveOntoSource[] = "再生中のファイルには保存できません。別の名前を選んでください。";
 
 }  // namespace lomvex::ja

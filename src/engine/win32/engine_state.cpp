@@ -5,6 +5,7 @@
 
 #include "dsp/pcm_frames.h"
 #include "engine/engine_texts.h"
+#include "engine/win32/wave_in_calls.h"
 #include "engine/win32/wave_out_calls.h"
 #include "base/messages.h"
 #include "resources/ids.h"
@@ -13,6 +14,7 @@ namespace lomvex {
 
 EngineState engine;
 WaveOutCalls waveOut;
+WaveInCalls waveIn;
 
 bool AllocWaveBuffers(int count, uint32_t size, unsigned bits) {
     FreeWaveBuffers();

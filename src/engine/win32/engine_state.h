@@ -16,6 +16,11 @@ constexpr int kRingBuffers = 4;    // buffers 0-3: what the device plays
 constexpr int kStagingBuffer = 4;  // PCM read from the file, or decoded
 constexpr int kChannelBuffer = 5;  // the channel operation's output
 constexpr int kPlayBufferCount = 6;
+// Monitoring: buffers 0-3 receive input, 4-7 carry the processed output
+// (headers 4-7), 8 takes the channel operation's output.
+constexpr int kMonitorOutputBase = 4;
+constexpr int kMonitorChannelBuffer = 8;
+constexpr int kMonitorBufferCount = 9;
 constexpr int kMaxBufferCount = 9;
 constexpr DWORD kLastBufferMark = 0x10000000;
 
@@ -28,6 +33,7 @@ struct SwitchedControls {
 
 struct EngineState {
     HWAVEOUT output = nullptr;
+    HWAVEIN input = nullptr;  // monitoring only
     // Returned buffers are ignored while set: from the start of a run until
     // its buffers are queued, and from a stop or failure on.
     bool stopRequested = false;

@@ -16,6 +16,7 @@
 #include "engine/engine_texts.h"
 #include "engine/win32/engine_host.h"
 #include "engine/win32/engine_state.h"
+#include "engine/win32/monitor.h"
 #include "engine/win32/processing.h"
 #include "engine/win32/run_lifecycle.h"
 #include "engine/win32/save_output.h"
@@ -39,7 +40,7 @@ uint32_t FillRingBuffer(HDC dc, int i, uint32_t n, bool& readFailed) {
     uint8_t* target = IsDecoding() ? engine.buffer[i] : engine.buffer[kStagingBuffer];
     readFailed = playFile.file->Read(target, n) != n;
     if (IsDecoding()) n = AcmConvert(engine.buffer[i], n);
-    uint32_t output = ProcessBuffer(dc, i, n, engine.endOfData);
+    uint32_t output = ProcessBuffer(dc, PlayRoles(i), n, engine.endOfData);
     if (output > 0) return output;
     if (IsDecoding()) acm.header.cbDstLengthUsed = 4;
     return FillEmptyOutput(engine.buffer[i], formatState.layout);
@@ -192,11 +193,12 @@ void ShutdownRun() {
         FinishSave();
         return;
     }
-    if (run.playing) EndRun(RunEnd::Closing);
+    // A monitor whose Stop showed the level warning ends without another.
+    if (run.playing) EndRun(MonitorStopping() ? RunEnd::MonitorStopped : RunEnd::Closing);
 }
 
 void CloseOpenFile() {
-    if (!playFile.file) return;
+    if (!playFile.file && engine.input == nullptr) return;
     EndRun();
 }
 

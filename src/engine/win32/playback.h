@@ -17,9 +17,10 @@ void StopPlayback();
 // Pause (true) or continue (false) the running device, with the process
 // priority normal while paused.
 void PausePlayback(bool pause);
-// Ends a run while the program closes: playing, or saving.
+// Ends a run while the program closes: playing, monitoring or saving.
 void ShutdownRun();
-// Closes the open input file and the output device, if open.
+// Closes the open input file and the output device, or the monitor's two
+// devices, if open.
 void CloseOpenFile();
 
 }  // namespace lomvex

@@ -51,14 +51,16 @@ EqualizerSettings CurrentEqualizer() {
 
 }  // namespace
 
-uint32_t ProcessBuffer(HDC dc, int target, uint32_t byteCount, bool endOfData) {
+BufferRoles PlayRoles(int target) { return {kStagingBuffer, kChannelBuffer, target}; }
+
+uint32_t ProcessBuffer(HDC dc, const BufferRoles& roles, uint32_t byteCount, bool endOfData) {
     PipelineInputs in = CurrentInputs(endOfData);
     EqualizerSettings eq = CurrentEqualizer();
     in.equalizer = &eq;
-    int source = ApplyChannelOperation(controlState.channel, in.source, engine.buffer,
-                                       kChannelBuffer, kStagingBuffer, byteCount);
-    return ProcessFrames(pipelineState, GraphDisplay(dc), in, engine.buffer[source], engine.buffer[target],
-                         byteCount, engine.bufferSize);
+    int source = ApplyChannelOperation(controlState.channel, in.source, engine.buffer, roles.channel,
+                                       roles.source, byteCount);
+    return ProcessFrames(pipelineState, GraphDisplay(dc), in, engine.buffer[source],
+                         engine.buffer[roles.target], byteCount, engine.bufferSize);
 }
 
 void ReadParametricBands() {

@@ -13,10 +13,21 @@ namespace lomvex {
 // The frame arrays and overlap state of every run.
 extern PipelineState pipelineState;
 
-// Processes `byteCount` bytes of the staging buffer (or, when decoding, of
-// the decoder's output there) into wave buffer `target`; returns the output
-// length in bytes.
-uint32_t ProcessBuffer(HDC dc, int target, uint32_t byteCount, bool endOfData);
+// Which wave buffers one processing step uses: the sound to process, where
+// the channel operation may write, and where the output goes.
+struct BufferRoles {
+    int source;
+    int channel;
+    int target;
+};
+
+// Playing and saving: the staging buffer (the PCM read, or the decoder's
+// output) into wave buffer `target`.
+BufferRoles PlayRoles(int target);
+
+// Processes `byteCount` bytes of sound through the channel operation and
+// the frame pipeline; returns the output length in bytes.
+uint32_t ProcessBuffer(HDC dc, const BufferRoles& roles, uint32_t byteCount, bool endOfData);
 
 // Reads the nine parametric fields into the equalizer's band values (only
 // in the parametric mode; at the start of every run).

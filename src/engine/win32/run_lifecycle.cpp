@@ -14,17 +14,33 @@
 #include "engine/win32/open_play_file.h"
 #include "engine/win32/processing.h"
 #include "engine/win32/wave_headers.h"
+#include "engine/win32/wave_in_calls.h"
 #include "engine/win32/wave_out_calls.h"
 
 namespace lomvex {
 namespace {
 
-// Resets the device (it hands every queued buffer back), unprepares the
-// headers it held and closes it.
+// Resets the monitor's input (it hands every queued buffer back),
+// unprepares the headers it held (0-3) and closes it.
+void CloseInputDevice() {
+    if (engine.input == nullptr) return;
+    waveIn.reset(engine.input);
+    for (int i = 0; i < kRingBuffers; ++i) {
+        if (waveHeader[i] == nullptr || waveHeader[i]->lpData == nullptr) continue;
+        waveIn.unprepare(engine.input, waveHeader[i], sizeof(WAVEHDR));
+        waveHeader[i]->lpData = nullptr;
+    }
+    waveIn.close(engine.input);
+    engine.input = nullptr;
+}
+
+// The same for the output device. Once the input is closed, the headers
+// that still have data are the output's: 0-3 when playing, 4-7 when
+// monitoring.
 void CloseOutputDevice() {
     if (engine.output == nullptr) return;
     waveOut.reset(engine.output);
-    for (int i = 0; i < kRingBuffers; ++i) {
+    for (int i = 0; i < kWaveHeaderCount; ++i) {
         if (waveHeader[i] == nullptr || waveHeader[i]->lpData == nullptr) continue;
         waveOut.unprepare(engine.output, waveHeader[i], sizeof(WAVEHDR));
         waveHeader[i]->lpData = nullptr;
@@ -96,6 +112,7 @@ void SwitchSaveControls() {
 
 void EndRun(RunEnd end) {
     engine.stopRequested = true;
+    CloseInputDevice();
     CloseOutputDevice();
     FreeWaveBuffers();
     const bool cutOff = end == RunEnd::Stopped || end == RunEnd::Closing;
@@ -106,7 +123,8 @@ void EndRun(RunEnd end) {
     if (engine.priorityRaised) SetPlayPriority(false);
     const bool ran = run.playing || engine.controls.saveOn;
     run.playing = false;
-    if (ran && end != RunEnd::Failed && program.settings.levelwarning)
+    if (ran && end != RunEnd::Failed && end != RunEnd::MonitorStopped &&
+        program.settings.levelwarning)
         ShowLevelWarning(end == RunEnd::Closing);
     SwitchControlsBack();
 }

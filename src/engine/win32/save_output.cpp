@@ -135,7 +135,7 @@ uint32_t ReadAndProcess(uint32_t n) {
         n = read ? AcmConvert(engine.buffer[0], read) : 0;
     else
         n = read - read % (formatState.blockAlign ? formatState.blockAlign : 1);
-    return ProcessBuffer(save.dc->get(), 0, n, engine.endOfData);
+    return ProcessBuffer(save.dc->get(), PlayRoles(0), n, engine.endOfData);
 }
 
 bool WriteOutput(uint32_t n) {

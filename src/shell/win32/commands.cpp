@@ -16,10 +16,12 @@
 #include "dialogs/win32/about_box_proc.h"
 #include "dialogs/win32/info_dialogs_proc.h"
 #include "dialogs/win32/options_dialog_proc.h"
+#include "dialogs/win32/record_setup_proc.h"
 #include "engine/win32/processing.h"
 #include "audiofile/format_state.h"
 #include "shell/win32/control_panel.h"
 #include "engine/win32/open_play_file.h"
+#include "engine/win32/monitor.h"
 #include "engine/win32/playback.h"
 #include "engine/win32/save_output.h"
 #include "resources/ids.h"
@@ -94,7 +96,10 @@ void SelectView(int id) {
 void Play() {
     run.paused = false;
     ResetHeldPeaks();
-    if (run.mode == kEnginePlay) StartPlayback();
+    if (run.mode == kEnginePlay)
+        StartPlayback();
+    else if (run.mode == kEngineMonitor)
+        StartMonitor();
 }
 
 void SetPauseText(const char* text) { SetDlgItemTextA(mainWindow, IDM_PAUSE, text); }
@@ -108,19 +113,30 @@ void Stop() {
         SetPauseText(kPauseText);
         run.paused = false;
     }
-    if (run.mode == kEnginePlay) StopPlayback();
+    if (run.mode == kEnginePlay)
+        StopPlayback();
+    else if (run.mode == kEngineMonitor)
+        StopMonitor();
+}
+
+// Pauses or continues the run of the current mode.
+void PauseRun(bool pause) {
+    if (run.mode == kEngineMonitor)
+        PauseMonitor(pause);
+    else
+        PausePlayback(pause);
 }
 
 void TogglePause() {
     if (!run.playing) return;
     if (!run.paused) {
         SetPauseText(kContinueText);
-        PausePlayback(true);
+        PauseRun(true);
         run.paused = true;
         SetFocus(mainWindow);
         SetFocus(GetDlgItem(mainWindow, IDM_PAUSE));
     } else {
-        PausePlayback(false);
+        PauseRun(false);
         SetPauseText(kPauseText);
         run.paused = false;
     }
@@ -164,10 +180,22 @@ void StorePreset(int id) {
     }
 }
 
+// The record setup dialog; on OK the record port opens for monitoring. The
+// current path is kept for a Cancel.
+void ShowRecordSetup() {
+    CloseOpenFile();
+    const std::string spare = program.currentPath;
+    const bool accepted = RunRecordSetup(mainWindow, run.inputFormats);
+    program.currentPath = accepted ? std::string() : spare;
+    UpdateTitle();
+    if (accepted) OpenForRecord();
+}
+
 }  // namespace
 
 void OnCommand(int id, HWND, int notification) {
     switch (id) {
+        case IDM_MONITOR: ShowRecordSetup(); return;
         case IDM_OPEN: ShowOpenDialog(); return;
         case IDM_SAVE: ShowSaveDialog(); return;
         case IDM_EXIT:
@@ -210,6 +238,14 @@ void OnDropFiles(HDROP drop) {
         ShowUserMessage(IDS_PATH_TOO_LONG, ja::kPathTooLong);
     }
     DragFinish(drop);
+}
+
+bool OpenForRecord() {
+    run.mode = kEngineMonitor;
+    program.currentPath.clear();
+    ApplyItemStates(OpenedItems(CurrentFacts()));
+    if (GetActiveWindow() == mainWindow) SetFocus(GetDlgItem(mainWindow, IDM_PLAY));
+    return OpenRecordFile();
 }
 
 bool OpenForPlay() {

@@ -13,6 +13,8 @@ void OnCommand(int id, HWND control, int notification);
 void OnDropFiles(HDROP drop);
 // Opens the current path for playing (engine mode 1); its result.
 bool OpenForPlay();
+// Opens the record port for monitoring (engine mode 2); its result.
+bool OpenForRecord();
 // The window title from the current path.
 void UpdateTitle();
 

@@ -11,6 +11,7 @@
 #include "dsp/frame_pipeline.h"
 #include "base/messages.h"
 #include "base/run_state.h"
+#include "engine/win32/monitor.h"
 #include "engine/win32/engine_host.h"
 #include "engine/win32/open_play_file.h"
 #include "base/win32/message_box_sink.h"
@@ -98,6 +99,7 @@ void TakeDeviceInventory() {
             waveInGetDevCapsA(0, &caps, sizeof caps);
         inputFormats = caps.dwFormats;
     }
+    run.inputFormats = inputFormats;
     FitRecordFormat(program.settings, inputFormats);
     EnablingFacts facts = CurrentFacts();
     ApplyItemStates(StartItems(facts));
@@ -311,7 +313,13 @@ LRESULT CALLBACK WNDPROC(HWND window, UINT message, WPARAM wParam, LPARAM lParam
             OnDropFiles(reinterpret_cast<HDROP>(wParam));
             break;
         case MM_WOM_DONE:
-            if (run.mode == kEnginePlay) OnPlayBufferDone(reinterpret_cast<WAVEHDR*>(lParam));
+            if (run.mode == kEnginePlay)
+                OnPlayBufferDone(reinterpret_cast<WAVEHDR*>(lParam));
+            else if (run.mode == kEngineMonitor)
+                OnMonitorOutputDone(reinterpret_cast<WAVEHDR*>(lParam));
+            return 0;
+        case MM_WIM_DATA:
+            OnRecordBufferDone(reinterpret_cast<WAVEHDR*>(lParam));
             return 0;
         default:
             break;
