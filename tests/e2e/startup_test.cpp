@@ -2,6 +2,7 @@
 // it reads at start and writes at exit.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "e2e/e2e_support.h"
@@ -83,6 +84,47 @@ TEST(CommandLine, AnUnquotedPathWithSpacesOpensAndARateOptionIsKept) {
     program.Close();
     EXPECT_EQ(program.WaitForExit(), 0);
     EXPECT_EQ(IniKey(profile + "\\lomvex.INI", "freq"), "44100");
+}
+
+// The test HOME's sound configuration, swapped for one whose default device
+// can play but not record while the object lives (the program reads it when
+// it starts).
+class NoInputDevice {
+   public:
+    NoInputDevice() {
+        const std::string home = std::getenv("LOMVEX_TEST_HOME");
+        path_ = WindowsPath(home + "/.asoundrc");
+        saved_ = ReadBytes(path_);
+        const std::string config = "pcm.!default {\n type asym\n playback.pcm {\n  type file\n"
+                                   "  slave.pcm \"null\"\n  file \"" + home + "/played.raw\"\n"
+                                   "  format \"raw\"\n }\n capture.pcm {\n  type hw\n  card 99\n }\n}\n";
+        WriteBytes(path_, Bytes(config.begin(), config.end()));
+    }
+    ~NoInputDevice() { WriteBytes(path_, saved_); }
+
+   private:
+    std::string path_;
+    Bytes saved_;
+};
+
+TEST(Startup, WithoutAnInputDeviceTheRecordFormatFallsBackAndIsWritten) {
+    if (std::getenv("LOMVEX_TEST_HOME") == nullptr) GTEST_SKIP() << "no test HOME";
+    NoInputDevice noInput;
+    std::string folder = ProfileWith("noinput", {{"freq", "44100"}, {"channel", "2"}, {"bits", "16"}});
+    LomvexProcess program;
+    ASSERT_TRUE(program.Start("", folder));
+    ASSERT_NE(program.MainWindow(), nullptr);
+    program.PostCommand(IDM_ABOUT);
+    HWND about = program.FindDialog("About Lomvex");
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(WindowText(GetDlgItem(about, IDC_ABOUT_DEVICE_COUNT)), "record device= 0  play device= 1");
+    PressButton(about, IDOK);
+    program.Close();
+    EXPECT_EQ(program.WaitForExit(), 0);
+    const std::string ini = folder + "\\lomvex.INI";
+    EXPECT_EQ(IniKey(ini, "freq"), "11025");
+    EXPECT_EQ(IniKey(ini, "channel"), "1");
+    EXPECT_EQ(IniKey(ini, "bits"), "8");
 }
 
 }  // namespace
