@@ -75,7 +75,8 @@ TEST_F(OptionsDialogTest, TheNewShellLayoutKeepsEveryControlInside) {
     ASSERT_NE(Open(), nullptr);
     RECT client;
     GetClientRect(dialog_, &client);
-    for (int id : {IDOK, IDCANCEL, IDC_OPTION_LEVEL_WARNING, IDC_OPTION_WINDOW_LIST}) {
+    for (int id : {IDOK, IDCANCEL, IDC_OPTION_LEVEL_WARNING, IDC_OPTION_KEEP_TEMPO,
+                   IDC_OPTION_WINDOW_LIST}) {
         RECT r;
         GetWindowRect(GetDlgItem(dialog_, id), &r);
         MapWindowPoints(nullptr, dialog_, reinterpret_cast<POINT*>(&r), 2);
@@ -112,6 +113,29 @@ TEST_F(OptionsDialogTest, OkStoresWhatTheControlsShow) {
     EXPECT_EQ(program.playingRate, 1);  // OK keeps the moved rate
 }
 
+TEST_F(OptionsDialogTest, KeepTempoShowsTheFullRateAsSoonAsItIsChecked) {
+    program.playingRate = 20;
+    ASSERT_NE(Open(), nullptr);
+    EXPECT_EQ(IsDlgButtonChecked(dialog_, IDC_OPTION_KEEP_TEMPO), BST_UNCHECKED);
+    EXPECT_EQ(Text(dialog_, IDC_OPTION_RATE_TEXT), "112.2%");
+    CheckDlgButton(dialog_, IDC_OPTION_KEEP_TEMPO, BST_CHECKED);
+    SendMessageA(dialog_, WM_COMMAND, MAKEWPARAM(IDC_OPTION_KEEP_TEMPO, BN_CLICKED), 0);
+    EXPECT_EQ(Text(dialog_, IDC_OPTION_RATE_TEXT), "100.0%");
+    EXPECT_EQ(Text(dialog_, IDC_OPTION_PITCH_TEXT), " +2.0");
+    Scroll(SB_LINERIGHT);
+    EXPECT_EQ(Text(dialog_, IDC_OPTION_RATE_TEXT), "100.0%");
+    EXPECT_EQ(Text(dialog_, IDC_OPTION_PITCH_TEXT), " +2.1");
+    EXPECT_EQ(program.settings.keeptempo, 0);  // taken only at OK
+    SendMessageA(dialog_, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(program.settings.keeptempo, 1);
+
+    DestroyWindow(dialog_);
+    program.settings.keeptempo = 1;
+    ASSERT_NE(Open(), nullptr);
+    EXPECT_EQ(IsDlgButtonChecked(dialog_, IDC_OPTION_KEEP_TEMPO), BST_CHECKED);
+    EXPECT_EQ(Text(dialog_, IDC_OPTION_RATE_TEXT), "100.0%");
+}
+
 TEST_F(OptionsDialogTest, JapaneseModeRelabelsEveryControl) {
     program.japaneseMode = true;
     program.settings.useclip = 1;
@@ -122,7 +146,7 @@ TEST_F(OptionsDialogTest, JapaneseModeRelabelsEveryControl) {
     EXPECT_STREQ(caption, OptionCaption(true));
     for (const DialogLabel& label : kOptionLabels)
         EXPECT_EQ(Text(dialog_, label.id), label.japanese) << label.id;
-    EXPECT_EQ(Text(dialog_, IDC_OPTION_PITCH_TEXT), OptionRateTexts(-15, true, true).pitch);
+    EXPECT_EQ(Text(dialog_, IDC_OPTION_PITCH_TEXT), OptionRateTexts(-15, true, true, false).pitch);
     char item[32] = "";
     SendDlgItemMessageA(dialog_, IDC_OPTION_WINDOW_LIST, CB_GETLBTEXT, 2, reinterpret_cast<LPARAM>(item));
     EXPECT_STREQ(item, WindowListItems(true).texts[2]);
