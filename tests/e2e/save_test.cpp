@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "common/tone_measure.h"
 #include "e2e/e2e_support.h"
 #include "resources/ids.h"
 
@@ -78,6 +79,61 @@ TEST_F(SaveTest, NothingReproducesTheSongThroughTheOverlapPath) {
     EXPECT_TRUE(program_.IsEnabled(IDC_BAR_FIRST + 1));
     EXPECT_FALSE(program_.IsEnabled(IDC_BAR_FIRST + 2));
     EXPECT_TRUE(program_.IsEnabled(IDC_CHANNEL_MINUS_ONE));
+}
+
+// One channel of interleaved stereo samples, as doubles.
+std::vector<double> ChannelOf(const std::vector<int16_t>& samples, int channel) {
+    std::vector<double> x;
+    for (size_t i = channel; i < samples.size(); i += 2) x.push_back(samples[i]);
+    return x;
+}
+
+double RootMeanSquare(const std::vector<double>& x, size_t from, size_t to) {
+    double sum = 0;
+    for (size_t i = from; i < to; ++i) sum += x[i] * x[i];
+    return std::sqrt(sum / (to - from));
+}
+
+TEST_F(SaveTest, KeepTempoWritesTheSongTransposedAtItsLength) {
+    Start({});
+    program_.PostCommand(IDM_OPTION);
+    HWND dialog = program_.FindDialog("Option");
+    ASSERT_NE(dialog, nullptr);
+    SendMessageA(dialog, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 20),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_OPTION_RATE_BAR)));
+    SendMessageA(GetDlgItem(dialog, IDC_OPTION_KEEP_TEMPO), BM_CLICK, 0, 0);
+    EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_OPTION_KEEP_TEMPO, BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_OPTION_RATE_TEXT)), "100.0%");
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_OPTION_PITCH_TEXT)), " +2.0");
+    PressButton(dialog, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+
+    std::string target = folder_ + "\\up.wav";
+    Save(target);
+    ASSERT_TRUE(SaveFinished(target));
+    SavedWave wave = ReadSavedWave(target);
+    EXPECT_EQ(wave.rate, 44100u);
+    EXPECT_EQ(wave.channels, 2);
+    ASSERT_EQ(wave.samples.size(), samples_.size());
+    // Two semitones up, at the level of the source, in both channels.
+    const double up = std::pow(2.0, 2.0 / 12.0);
+    for (int channel : {0, 1}) {
+        const std::vector<double> saved = ChannelOf(wave.samples, channel);
+        const std::vector<double> source = ChannelOf(samples_, channel);
+        EXPECT_NEAR(testing::MeasuredHz(saved, 44100, 0.2, 1.8), (channel ? 660 : 440) * up, 1.0)
+            << "channel " << channel;
+        EXPECT_NEAR(RootMeanSquare(saved, 8820, 79380) / RootMeanSquare(source, 8820, 79380), 1.0,
+                    0.1)
+            << "channel " << channel;
+    }
+
+    program_.Close();
+    EXPECT_EQ(program_.WaitForExit(), 0);
+    started_ = false;
+    char keeptempo[16] = "";
+    GetPrivateProfileStringA("lomvex", "keeptempo", "", keeptempo, sizeof keeptempo,
+                             (folder_ + "\\lomvex.INI").c_str());
+    EXPECT_STREQ(keeptempo, "1");
 }
 
 TEST_F(SaveTest, SavingOntoTheSongIsRefused) {

@@ -98,6 +98,7 @@ void EndRun(RunEnd end) {
     engine.stopRequested = true;
     CloseOutputDevice();
     FreeWaveBuffers();
+    StopPitchShiftRun();
     const bool cutOff = end == RunEnd::Stopped || end == RunEnd::Closing;
     if (cutOff && IsDecoding()) ResetAcmStream();
     CloseAcmStream();
