@@ -126,14 +126,7 @@ TEST_F(SaveTest, KeepTempoWritesTheSongTransposedAtItsLength) {
                     0.1)
             << "channel " << channel;
     }
-
-    program_.Close();
-    EXPECT_EQ(program_.WaitForExit(), 0);
-    started_ = false;
-    char keeptempo[16] = "";
-    GetPrivateProfileStringA("lomvex", "keeptempo", "", keeptempo, sizeof keeptempo,
-                             (folder_ + "\\lomvex.INI").c_str());
-    EXPECT_STREQ(keeptempo, "1");
+    EXPECT_EQ(CloseAndReadSetting("keeptempo"), "1");
 }
 
 TEST_F(SaveTest, SavingOntoTheSongIsRefused) {
