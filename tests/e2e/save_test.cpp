@@ -15,9 +15,10 @@ constexpr uint32_t kFrames = 44100 * 2;
 
 class SaveTest : public SongTest {
    protected:
-    // Starts the program on a fresh two-second song with the given settings.
-    void Start(std::map<std::string, std::string> settings) {
-        samples_ = StereoTones(kFrames, 440, 660);
+    // Starts the program on a fresh song (two seconds unless told) with the
+    // given settings.
+    void Start(std::map<std::string, std::string> settings, uint32_t frames = kFrames) {
+        samples_ = StereoTones(frames, 440, 660);
         StartOn("song.wav", WaveOf(samples_), settings, "save");
     }
     // Saves through the dialog to `target`; returns the proposed name.
@@ -27,6 +28,7 @@ class SaveTest : public SongTest {
         EXPECT_TRUE(program_.AnswerFileDialog("Save", target, &proposed));
         return proposed;
     }
+    void SaveTwoSemitonesUp();
     bool SaveFinished(const std::string& target) {
         return WaitUntil([&] { return ReadSavedWave(target).valid && program_.IsEnabled(IDM_PLAY); },
                          30000);
@@ -94,8 +96,9 @@ double RootMeanSquare(const std::vector<double>& x, size_t from, size_t to) {
     return std::sqrt(sum / (to - from));
 }
 
-TEST_F(SaveTest, KeepTempoWritesTheSongTransposedAtItsLength) {
-    Start({});
+// Checks "Keep tempo" in the Options dialog with the rate two semitones up,
+// saves, and expects the song transposed at its own length and level.
+void SaveTest::SaveTwoSemitonesUp() {
     program_.PostCommand(IDM_OPTION);
     HWND dialog = program_.FindDialog("Option");
     ASSERT_NE(dialog, nullptr);
@@ -126,7 +129,19 @@ TEST_F(SaveTest, KeepTempoWritesTheSongTransposedAtItsLength) {
                     0.1)
             << "channel " << channel;
     }
+}
+
+TEST_F(SaveTest, KeepTempoWritesTheSongTransposedAtItsLength) {
+    Start({});
+    SaveTwoSemitonesUp();
     EXPECT_EQ(CloseAndReadSetting("keeptempo"), "1");
+}
+
+// Whole blocks of 16384 frames (one-time length 4096) leave the last buffer
+// no room: all of the shifter's last frames are written after it.
+TEST_F(SaveTest, KeepTempoWritesTheLastFramesAfterAFullLastBuffer) {
+    Start({{"mado", "2"}}, 5 * 16384);
+    SaveTwoSemitonesUp();
 }
 
 TEST_F(SaveTest, SavingOntoTheSongIsRefused) {
