@@ -113,29 +113,6 @@ TEST_F(OptionsDialogTest, OkStoresWhatTheControlsShow) {
     EXPECT_EQ(program.playingRate, 1);  // OK keeps the moved rate
 }
 
-TEST_F(OptionsDialogTest, KeepTempoShowsTheFullRateAsSoonAsItIsChecked) {
-    program.playingRate = 20;
-    ASSERT_NE(Open(), nullptr);
-    EXPECT_EQ(IsDlgButtonChecked(dialog_, IDC_OPTION_KEEP_TEMPO), BST_UNCHECKED);
-    EXPECT_EQ(Text(dialog_, IDC_OPTION_RATE_TEXT), "112.2%");
-    CheckDlgButton(dialog_, IDC_OPTION_KEEP_TEMPO, BST_CHECKED);
-    SendMessageA(dialog_, WM_COMMAND, MAKEWPARAM(IDC_OPTION_KEEP_TEMPO, BN_CLICKED), 0);
-    EXPECT_EQ(Text(dialog_, IDC_OPTION_RATE_TEXT), "100.0%");
-    EXPECT_EQ(Text(dialog_, IDC_OPTION_PITCH_TEXT), " +2.0");
-    Scroll(SB_LINERIGHT);
-    EXPECT_EQ(Text(dialog_, IDC_OPTION_RATE_TEXT), "100.0%");
-    EXPECT_EQ(Text(dialog_, IDC_OPTION_PITCH_TEXT), " +2.1");
-    EXPECT_EQ(program.settings.keeptempo, 0);  // taken only at OK
-    SendMessageA(dialog_, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(program.settings.keeptempo, 1);
-
-    DestroyWindow(dialog_);
-    program.settings.keeptempo = 1;
-    ASSERT_NE(Open(), nullptr);
-    EXPECT_EQ(IsDlgButtonChecked(dialog_, IDC_OPTION_KEEP_TEMPO), BST_CHECKED);
-    EXPECT_EQ(Text(dialog_, IDC_OPTION_RATE_TEXT), "100.0%");
-}
-
 TEST_F(OptionsDialogTest, JapaneseModeRelabelsEveryControl) {
     program.japaneseMode = true;
     program.settings.useclip = 1;
