@@ -6,10 +6,10 @@
 
 #include "audiofile/format_state.h"
 #include "audiofile/win32/acm_binding.h"
+#include "base/messages.h"
 #include "base/program_state.h"
 #include "base/run_state.h"
 #include "display/win32/run_display.h"
-#include "base/messages.h"
 #include "dsp/control_state.h"
 #include "dsp/parametric_text.h"
 #include "dsp/pcm_pitch_shift.h"
