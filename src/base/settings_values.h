@@ -28,6 +28,7 @@ struct Settings {
     int eq[kBarCount] = {};  // bar scroll positions: the negated gains in dB
     int useclip = 0;
     int levelwarning = 1;
+    int keeptempo = 0;  // the playing rate transposes and keeps the tempo (0/1)
 };
 
 }  // namespace lomvex

@@ -29,6 +29,7 @@ constexpr char kOptionParametric[] = "Parametric equalizer";
 constexpr char kOptionEasy[] = "Easy Setting";
 constexpr char kOptionCopyValue[] = "Copy Scrollbar &value to Clipboard";
 constexpr char kOptionLevelWarning[] = "&Level Warning Message";
+constexpr char kOptionKeepTempo[] = "Keep &tempo";
 constexpr char kOk[] = "OK";
 constexpr char kCancel[] = "Cancel";
 
@@ -143,6 +144,7 @@ extern const char kOptionParametric[];
 extern const char kOptionEasy[];
 extern const char kOptionCopyValue[];
 extern const char kOptionLevelWarning[];
+extern const char kOptionKeepTempo[];
 extern const char kCancel[];
 extern const char* const kLengthItems[8];
 extern const char* const kLengthItemsSpelled[8];  // with `useclip`

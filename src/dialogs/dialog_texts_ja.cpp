@@ -26,6 +26,7 @@ const char kOptionParametric[] = "ﾊﾟﾗﾒﾄﾘｯｸ ｲｺﾗｲｻﾞｰ
 const char kOptionEasy[] = "簡易設定";
 const char kOptionCopyValue[] = "ｽｸﾛｰﾙﾊﾞｰの値をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ(&V)";
 const char kOptionLevelWarning[] = "演奏終了時にレベル警告を出す(&L)";
+const char kOptionKeepTempo[] = "テンポを保つ(&E)";
 const char kCancel[] = "ｷｬﾝｾﾙ";
 const char* const kLengthItems[8] = {"３秒",  "１.５秒", "１秒",   "1/3秒",
                                      "1/5秒", "1/11秒",  "1/22秒", "1/43秒"};

@@ -41,6 +41,7 @@ const DialogLabel kOptionLabels[kOptionLabelCount] = {
     {option_ids::kEasy, kOptionEasy, ja::kOptionEasy},
     {option_ids::kCopyValue, kOptionCopyValue, ja::kOptionCopyValue},
     {option_ids::kLevelWarning, kOptionLevelWarning, ja::kOptionLevelWarning},
+    {option_ids::kKeepTempo, kOptionKeepTempo, ja::kOptionKeepTempo},
     {option_ids::kOk, kOk, kOk},
     {option_ids::kCancel, kCancel, ja::kCancel},
 };
@@ -77,8 +78,8 @@ bool RedrawsRateBar(int code, unsigned windowsVersion) {
     return code != kScrollThumbPosition && windowsVersion >= kWindows310;
 }
 
-RateTexts OptionRateTexts(int v, bool japanese, bool useclip) {
-    return {RateText(v), PitchText(v, japanese, useclip)};
+RateTexts OptionRateTexts(int v, bool japanese, bool useclip, bool keepTempo) {
+    return {RateText(DeviceRateSetting(v, keepTempo)), PitchText(v, japanese, useclip)};
 }
 
 ListItems LengthListItems(bool japanese, bool useclip) {
@@ -130,6 +131,7 @@ OptionControls OptionControlsFor(const Settings& settings) {
     c.monochrome = settings.monochrome != 0;
     c.useclip = settings.useclip != 0;
     c.levelWarning = settings.levelwarning != 0;
+    c.keepTempo = settings.keeptempo != 0;
     return c;
 }
 
@@ -159,6 +161,7 @@ Settings ApplyOptionControls(const Settings& current, const OptionControls& cont
     s.smooth = controls.smooth ? 1 : 0;
     s.monochrome = controls.monochrome ? 1 : 0;
     s.display = controls.dbDisplay ? 1 : 0;
+    s.keeptempo = controls.keepTempo ? 1 : 0;
     return s;
 }
 
@@ -168,7 +171,7 @@ OptionsLayout OptionsRelayout(int unitX, int unitA, int scrollBarWidth, int capt
     const int s = std::max(scrollBarWidth, 2 * u + 1);
     OptionsLayout l;
     l.dialog.width = 155 * u / 4 + s;
-    l.dialog.height = 180 * a / 4 + 4 * a + 2 + captionButtonHeight;
+    l.dialog.height = 190 * a / 4 + 4 * a + 2 + captionButtonHeight;
     l.lengthList.width = 9 * u + s;
     l.lengthList.height = 13 * a;
     l.rateBar.width = 134 * u / 4 + s;

@@ -47,13 +47,14 @@ constexpr int kParametric = IDC_OPTION_PARAMETRIC;
 constexpr int kEasy = IDC_OPTION_EASY;
 constexpr int kCopyValue = IDC_OPTION_COPY_VALUE;     // check box `useclip`
 constexpr int kLevelWarning = IDC_OPTION_LEVEL_WARNING;  // check box `levelwarning`
+constexpr int kKeepTempo = IDC_OPTION_KEEP_TEMPO;        // check box `keeptempo`
 constexpr int kPeakLabel = IDC_OPTION_PEAK_LABEL;
 }  // namespace option_ids
 
 // The labelled controls with their English (template) and Japanese texts.
 // In Japanese mode the dialog sets every one of them, and the caption, when
 // it opens.
-constexpr size_t kOptionLabelCount = 20;
+constexpr size_t kOptionLabelCount = 21;
 extern const DialogLabel kOptionLabels[kOptionLabelCount];
 const char* OptionCaption(bool japanese);  // "Option" / "オプション設定"
 
@@ -79,13 +80,14 @@ int ScrollRateValue(int v, int code, int thumb);
 bool RedrawsRateBar(int code, unsigned windowsVersion);
 
 // The texts of controls 127 and 129 for rate value v: "%.1f%%" of
-// 100·2^(v/120), and the pitch v/10 semitones ("%+5.1f"; Japanese with
-// "半音"; Japanese with `useclip` spelled "%c%1d点%1d半音").
+// 100·2^(v/120), or "100.0%" with "Keep tempo" checked, and the pitch v/10
+// semitones ("%+5.1f"; Japanese with "半音"; Japanese with `useclip`
+// spelled "%c%1d点%1d半音").
 struct RateTexts {
     std::string rate;
     std::string pitch;
 };
-RateTexts OptionRateTexts(int v, bool japanese, bool useclip);
+RateTexts OptionRateTexts(int v, bool japanese, bool useclip, bool keepTempo);
 
 // ---- Lists -------------------------------------------------------------------
 
@@ -130,11 +132,12 @@ struct OptionControls {
     int lengthSelection = kNoSelection;   // list 117
     int fftSizeSelection = kNoSelection;  // list 146
     int windowSelection = kNoSelection;   // list 148
-    bool smooth = false;                  // check boxes 131, 124, 130, 155, 156
+    bool smooth = false;                  // check boxes 131, 124, 130, 155, 156, 157
     bool dbDisplay = false;
     bool monochrome = false;
     bool useclip = false;
     bool levelWarning = false;
+    bool keepTempo = false;
 };
 
 // The control states for `settings` at WM_INITDIALOG. A `PeakHold` or

@@ -28,6 +28,14 @@ double RateFactor(int r) {
     return std::pow(2.0, r / 120.0);
 }
 
+int DeviceRateSetting(int r, bool keepTempo) {
+    return keepTempo ? 0 : r;
+}
+
+double KeptTempoShift(int r, bool keepTempo) {
+    return keepTempo ? r / 10.0 : 0.0;
+}
+
 double BufferDurationScale(int r) {
     return std::pow(2.0, -r / 120.0);
 }

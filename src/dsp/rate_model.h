@@ -19,6 +19,14 @@ int ClampRateSetting(int r);
 // 2^(r/120).
 double RateFactor(int r);
 
+// With "Keep tempo" the device runs at the file's own rate and r becomes a
+// transposition of r/10 semitones that the processing makes; without it the
+// device rate carries both, as above.
+// The rate setting the device opens at: r, or 0 when the tempo is kept.
+int DeviceRateSetting(int r, bool keepTempo);
+// The transposition in semitones: r/10 when the tempo is kept, else 0.
+double KeptTempoShift(int r, bool keepTempo);
+
 // The level meter's expected buffer duration during playback is scaled by
 // 2^(-r/120).
 double BufferDurationScale(int r);

@@ -71,6 +71,7 @@ Settings ReadSettings(ProfileStore& store, bool newStyleShell) {
     }
     s.useclip = AtoiValue(store.Get("useclip", "0"));
     s.levelwarning = AtoiValue(store.Get("levelwarning", "1"));
+    s.keeptempo = AtoiValue(store.Get("keeptempo", "0")) == 1 ? 1 : 0;
     return s;
 }
 
@@ -93,6 +94,7 @@ void WriteSettings(const Settings& s, ProfileStore& store, bool newStyleShell) {
     store.Put("fftparam", Decimal(s.fftparam));
     store.Put("mado", Decimal(s.mado));
     store.Put("fftmode", Decimal(s.fftmode));
+    store.Put("keeptempo", Decimal(s.keeptempo));
 }
 
 }  // namespace lomvex

@@ -99,6 +99,17 @@ class SongTest : public ::testing::Test {
         program_.Close();
         EXPECT_EQ(program_.WaitForExit(), 0);
     }
+    // Closes the program, expecting exit code 0, and reads `key` from the
+    // settings file it wrote at exit.
+    std::string CloseAndReadSetting(const char* key) {
+        program_.Close();
+        EXPECT_EQ(program_.WaitForExit(), 0);
+        started_ = false;
+        char value[32] = "";
+        GetPrivateProfileStringA("lomvex", key, "", value, sizeof value,
+                                 (folder_ + "\\lomvex.INI").c_str());
+        return value;
+    }
 
     LomvexProcess program_;
     bool started_ = false;

@@ -32,13 +32,7 @@ TEST_F(OptionsTest, OkIsAppliedAndWrittenAtExit) {
     EXPECT_TRUE(WaitUntil([&] { return program_.IsEnabled(IDM_STOP); }));
     EXPECT_TRUE(WaitUntil([&] { return program_.IsEnabled(IDM_PLAY); }, 30000));
 
-    program_.Close();
-    EXPECT_EQ(program_.WaitForExit(), 0);
-    started_ = false;
-    char fftparam[16] = "";
-    GetPrivateProfileStringA("lomvex", "fftparam", "", fftparam, sizeof fftparam,
-                             (folder_ + "\\lomvex.INI").c_str());
-    EXPECT_STREQ(fftparam, "12");
+    EXPECT_EQ(CloseAndReadSetting("fftparam"), "12");
 }
 
 }  // namespace

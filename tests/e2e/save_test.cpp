@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "common/tone_measure.h"
 #include "e2e/e2e_support.h"
 #include "resources/ids.h"
 
@@ -14,9 +15,10 @@ constexpr uint32_t kFrames = 44100 * 2;
 
 class SaveTest : public SongTest {
    protected:
-    // Starts the program on a fresh two-second song with the given settings.
-    void Start(std::map<std::string, std::string> settings) {
-        samples_ = StereoTones(kFrames, 440, 660);
+    // Starts the program on a fresh song (two seconds unless told) with the
+    // given settings.
+    void Start(std::map<std::string, std::string> settings, uint32_t frames = kFrames) {
+        samples_ = StereoTones(frames, 440, 660);
         StartOn("song.wav", WaveOf(samples_), settings, "save");
     }
     // Saves through the dialog to `target`; returns the proposed name.
@@ -26,6 +28,7 @@ class SaveTest : public SongTest {
         EXPECT_TRUE(program_.AnswerFileDialog("Save", target, &proposed));
         return proposed;
     }
+    void SaveTwoSemitonesUp();
     bool SaveFinished(const std::string& target) {
         return WaitUntil([&] { return ReadSavedWave(target).valid && program_.IsEnabled(IDM_PLAY); },
                          30000);
@@ -78,6 +81,67 @@ TEST_F(SaveTest, NothingReproducesTheSongThroughTheOverlapPath) {
     EXPECT_TRUE(program_.IsEnabled(IDC_BAR_FIRST + 1));
     EXPECT_FALSE(program_.IsEnabled(IDC_BAR_FIRST + 2));
     EXPECT_TRUE(program_.IsEnabled(IDC_CHANNEL_MINUS_ONE));
+}
+
+// One channel of interleaved stereo samples, as doubles.
+std::vector<double> ChannelOf(const std::vector<int16_t>& samples, int channel) {
+    std::vector<double> x;
+    for (size_t i = channel; i < samples.size(); i += 2) x.push_back(samples[i]);
+    return x;
+}
+
+double RootMeanSquare(const std::vector<double>& x, size_t from, size_t to) {
+    double sum = 0;
+    for (size_t i = from; i < to; ++i) sum += x[i] * x[i];
+    return std::sqrt(sum / (to - from));
+}
+
+// Checks "Keep tempo" in the Options dialog with the rate two semitones up,
+// saves, and expects the song transposed at its own length and level.
+void SaveTest::SaveTwoSemitonesUp() {
+    program_.PostCommand(IDM_OPTION);
+    HWND dialog = program_.FindDialog("Option");
+    ASSERT_NE(dialog, nullptr);
+    SendMessageA(dialog, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 20),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_OPTION_RATE_BAR)));
+    SendMessageA(GetDlgItem(dialog, IDC_OPTION_KEEP_TEMPO), BM_CLICK, 0, 0);
+    EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_OPTION_KEEP_TEMPO, BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_OPTION_RATE_TEXT)), "100.0%");
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_OPTION_PITCH_TEXT)), " +2.0");
+    PressButton(dialog, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+
+    std::string target = folder_ + "\\up.wav";
+    Save(target);
+    ASSERT_TRUE(SaveFinished(target));
+    SavedWave wave = ReadSavedWave(target);
+    EXPECT_EQ(wave.rate, 44100u);
+    EXPECT_EQ(wave.channels, 2);
+    ASSERT_EQ(wave.samples.size(), samples_.size());
+    // Two semitones up, at the level of the source, in both channels.
+    const double up = std::pow(2.0, 2.0 / 12.0);
+    for (int channel : {0, 1}) {
+        const std::vector<double> saved = ChannelOf(wave.samples, channel);
+        const std::vector<double> source = ChannelOf(samples_, channel);
+        EXPECT_NEAR(testing::MeasuredHz(saved, 44100, 0.2, 1.8), (channel ? 660 : 440) * up, 1.0)
+            << "channel " << channel;
+        EXPECT_NEAR(RootMeanSquare(saved, 8820, 79380) / RootMeanSquare(source, 8820, 79380), 1.0,
+                    0.1)
+            << "channel " << channel;
+    }
+}
+
+TEST_F(SaveTest, KeepTempoWritesTheSongTransposedAtItsLength) {
+    Start({});
+    SaveTwoSemitonesUp();
+    EXPECT_EQ(CloseAndReadSetting("keeptempo"), "1");
+}
+
+// Whole blocks of 16384 frames (one-time length 4096) leave the last buffer
+// no room: all of the shifter's last frames are written after it.
+TEST_F(SaveTest, KeepTempoWritesTheLastFramesAfterAFullLastBuffer) {
+    Start({{"mado", "2"}}, 5 * 16384);
+    SaveTwoSemitonesUp();
 }
 
 TEST_F(SaveTest, SavingOntoTheSongIsRefused) {

@@ -34,11 +34,11 @@ std::string RunAndClose(const std::string& profile) {
 
 TEST(Startup, WithoutASettingsFileWritesEveryDefaultAtExit) {
     std::string ini = RunAndClose(MakeTempFolder("defaults"));
-    const char* expected[][2] = {
-        {"levelwarning", "1"}, {"useclip", "0"},   {"eq0", "0"},       {"eq19", "0"},
-        {"smooth", "0"},       {"monochrome", "0"}, {"PeakHold", "1"},  {"deltatime", "4096"},
-        {"dialog3d", "1"},     {"display", "1"},   {"fftparam", "8"},  {"mado", "0"},
-        {"fftmode", "152"}};
+    const char* expected[][2] = {{"levelwarning", "1"}, {"useclip", "0"},      {"eq0", "0"},
+                                 {"eq19", "0"},         {"smooth", "0"},       {"monochrome", "0"},
+                                 {"PeakHold", "1"},     {"deltatime", "4096"}, {"dialog3d", "1"},
+                                 {"display", "1"},      {"fftparam", "8"},     {"mado", "0"},
+                                 {"fftmode", "152"},    {"keeptempo", "0"}};
     for (auto& pair : expected) EXPECT_EQ(IniKey(ini, pair[0]), pair[1]) << pair[0];
     // The record format is fitted to the input device, so it is only ever
     // narrowed from the defaults.

@@ -30,14 +30,20 @@ TEST(OptionsRate, ScrollStepsAreClamped) {
 }
 
 TEST(OptionsRate, TextsInBothLanguages) {
-    RateTexts down = OptionRateTexts(-15, false, false);
+    RateTexts down = OptionRateTexts(-15, false, false, false);
     EXPECT_EQ(down.rate, "91.7%");
     EXPECT_EQ(down.pitch, " -1.5");
-    EXPECT_EQ(OptionRateTexts(-15, true, false).pitch, Cp932(" -1.5半音"));
-    EXPECT_EQ(OptionRateTexts(-15, true, true).pitch, Cp932("-1点5半音"));
-    RateTexts up = OptionRateTexts(120, false, true);  // useclip spells only Japanese
+    EXPECT_EQ(OptionRateTexts(-15, true, false, false).pitch, Cp932(" -1.5半音"));
+    EXPECT_EQ(OptionRateTexts(-15, true, true, false).pitch, Cp932("-1点5半音"));
+    RateTexts up = OptionRateTexts(120, false, true, false);  // useclip spells only Japanese
     EXPECT_EQ(up.rate, "200.0%");
     EXPECT_EQ(up.pitch, "+12.0");
+}
+
+TEST(OptionsRate, KeepingTheTempoShowsTheFullRateAndThePitch) {
+    EXPECT_EQ(OptionRateTexts(-120, false, false, true).rate, "100.0%");
+    EXPECT_EQ(OptionRateTexts(20, false, false, true).pitch, " +2.0");
+    EXPECT_EQ(OptionRateTexts(-15, true, true, true).pitch, Cp932("-1点5半音"));
 }
 
 TEST(OptionsLists, ItemsHaveTheirFixedWidths) {
@@ -72,6 +78,7 @@ Settings Sample() {
     s.monochrome = 1;
     s.useclip = 1;
     s.levelwarning = 0;
+    s.keeptempo = 1;
     s.freq = 22050;
     s.eq[3] = -6;
     return s;
@@ -80,8 +87,8 @@ Settings Sample() {
 // The settings the dialog edits, and a few it must leave alone.
 auto Edited(const Settings& s) {
     return std::make_tuple(s.PeakHold, s.fftmode, s.deltatime, s.fftparam, s.mado, s.smooth,
-                           s.display, s.monochrome, s.useclip, s.levelwarning, s.freq, s.eq[3],
-                           s.dialog3d);
+                           s.display, s.monochrome, s.useclip, s.levelwarning, s.keeptempo, s.freq,
+                           s.eq[3], s.dialog3d);
 }
 
 TEST(OptionsOk, OpeningAndOkKeepEverySetting) {
@@ -93,6 +100,7 @@ TEST(OptionsOk, OpeningAndOkKeepEverySetting) {
     EXPECT_EQ(c.lengthSelection, 5);
     EXPECT_EQ(c.fftSizeSelection, 5);
     EXPECT_EQ(c.windowSelection, 1);
+    EXPECT_TRUE(c.keepTempo);
     EXPECT_EQ(Edited(ApplyOptionControls(s, c)), Edited(s));
     EXPECT_EQ(Edited(ApplyOptionControls(Settings(), OptionControlsFor(Settings()))),
               Edited(Settings()));
@@ -109,6 +117,7 @@ TEST(OptionsOk, TakesTheControls) {
     c.easy = true;
     c.dbDisplay = true;
     c.useclip = false;
+    c.keepTempo = false;
     Settings after = ApplyOptionControls(Sample(), c);
     EXPECT_EQ(after.deltatime, 32768u);
     EXPECT_EQ(after.fftparam, 16);
@@ -117,6 +126,7 @@ TEST(OptionsOk, TakesTheControls) {
     EXPECT_EQ(after.fftmode, kFftModeEasy);
     EXPECT_EQ(after.display, 1);
     EXPECT_EQ(after.useclip, 0);
+    EXPECT_EQ(after.keeptempo, 0);
 
     // No peak-hold radio checked means off; no mode radio keeps the mode.
     c.peakDecay = false;
@@ -158,7 +168,7 @@ TEST(OptionsLayout, NewStyleShellSizes) {
     // unitX 6, unitA 4: s is the scrollbar width when wider than 2u + 1.
     OptionsLayout l = OptionsRelayout(6, 4, 16, 18);
     EXPECT_EQ(l.dialog.width, 232 + 16);
-    EXPECT_EQ(l.dialog.height, 180 + 16 + 2 + 18);
+    EXPECT_EQ(l.dialog.height, 190 + 16 + 2 + 18);
     EXPECT_EQ(l.lengthList.width, 54 + 16);
     EXPECT_EQ(l.rateBar.width, 201 + 16);  // 804 / 4
     // A narrow scrollbar gives way to 2u + 1; divisions truncate.

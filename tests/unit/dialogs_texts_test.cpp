@@ -24,6 +24,7 @@ TEST(DialogJapaneseTexts, AreShiftJisBytes) {
     EXPECT_EQ(ja::kOptionModeGroup, Cp932("ｲｺﾗｲｼﾞﾝｸﾞﾓｰﾄﾞ(&M)"));
     EXPECT_EQ(ja::kOptionCopyValue, Cp932("ｽｸﾛｰﾙﾊﾞｰの値をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ(&V)"));
     EXPECT_EQ(ja::kOptionLevelWarning, Cp932("演奏終了時にレベル警告を出す(&L)"));
+    EXPECT_EQ(ja::kOptionKeepTempo, Cp932("テンポを保つ(&E)"));
     EXPECT_EQ(ja::kCancel, Cp932("ｷｬﾝｾﾙ"));
     EXPECT_EQ(ja::kLengthItems[1], Cp932("１.５秒"));
     EXPECT_EQ(ja::kLengthItems[5], Cp932("1/11秒"));
@@ -65,8 +66,8 @@ TEST(DialogJapaneseTexts, OptionLabelsCoverTheTemplateOnce) {
         EXPECT_NE(label.english, nullptr);
         EXPECT_NE(label.japanese, nullptr);
     }
-    EXPECT_EQ(ids, (std::set<int>{1,   2,   120, 121, 122, 123, 124, 125, 128, 130,
-                                  131, 145, 147, 151, 152, 153, 154, 155, 156, 195}));
+    EXPECT_EQ(ids, (std::set<int>{1,   2,   120, 121, 122, 123, 124, 125, 128, 130, 131,
+                                  145, 147, 151, 152, 153, 154, 155, 156, 157, 195}));
     ControlTexts japanese = LabelTexts(kOptionLabels, kOptionLabelCount, true);
     EXPECT_EQ(japanese.at(125), Cp932("再生速度(&R):"));
     EXPECT_EQ(japanese.at(195), Cp932("ﾋﾟｰｸﾎｰﾙﾄﾞ(&P)"));
@@ -76,6 +77,7 @@ TEST(DialogJapaneseTexts, OptionLabelsCoverTheTemplateOnce) {
     EXPECT_EQ(english.at(123), "One &Time data length");
     EXPECT_EQ(english.at(153), "Parametric equalizer");
     EXPECT_EQ(english.at(2), "Cancel");
+    EXPECT_EQ(english.at(157), "Keep &tempo");
     EXPECT_EQ(OptionCaption(true), Cp932("オプション設定"));
 }
 

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/tone_measure.h"
 #include "dsp/pitch_shift.h"
 
 namespace lomvex {
@@ -52,19 +53,8 @@ Channel Tone(double hz, double seconds, double from = 0.0, double to = 1e9) {
     return x;
 }
 
-// The frequency over [from, to) seconds from the first and last rising zero
-// crossings there, each placed by linear interpolation.
 double MeasuredHz(const Channel& x, double from, double to) {
-    double first = -1, last = -1;
-    int crossings = 0;
-    for (size_t i = static_cast<size_t>(from * kRate); i + 1 < to * kRate; ++i) {
-        if (x[i] < 0 && x[i + 1] >= 0) {
-            last = i + x[i] / (x[i] - x[i + 1]);
-            if (first < 0) first = last;
-            ++crossings;
-        }
-    }
-    return (crossings - 1) * kRate / (last - first);
+    return testing::MeasuredHz(x, kRate, from, to);
 }
 
 // Seconds from the start to the first and the last sample above `level`.

@@ -56,14 +56,14 @@ TEST(ReadSettings, NoFileGivesTheDefaults) {
     for (int gain : s.eq) EXPECT_EQ(gain, 0);
     EXPECT_EQ(s.useclip, 0);
     EXPECT_EQ(s.levelwarning, 1);
+    EXPECT_EQ(s.keeptempo, 0);
 }
 
 TEST(ReadSettings, ValidValuesAreTakenAsWritten) {
     MapStore store;
-    store.values = {{"fftmode", "153"}, {"eq3", "6"},       {"fftparam", "16"},
-                    {"mado", "2"},      {"deltatime", "256"}, {"bits", "8"},
-                    {"channel", "1"},   {"freq", "8000"},    {"PeakHold", "2"},
-                    {"eq0", "-72"},     {"dialog3d", "0"}};
+    store.values = {{"fftmode", "153"},   {"eq3", "6"},   {"fftparam", "16"}, {"mado", "2"},
+                    {"deltatime", "256"}, {"bits", "8"},  {"channel", "1"},   {"freq", "8000"},
+                    {"PeakHold", "2"},    {"eq0", "-72"}, {"dialog3d", "0"},  {"keeptempo", "1"}};
     Settings s = ReadSettings(store, true);
     EXPECT_EQ(s.fftmode, 153);
     EXPECT_EQ(s.eq[3], -6);
@@ -76,6 +76,7 @@ TEST(ReadSettings, ValidValuesAreTakenAsWritten) {
     EXPECT_EQ(s.freq, 8000u);
     EXPECT_EQ(s.PeakHold, 2);
     EXPECT_EQ(s.dialog3d, 0);
+    EXPECT_EQ(s.keeptempo, 1);
 }
 
 TEST(ReadSettings, ValuesLaterCodeCannotTakeFallBack) {
@@ -95,6 +96,13 @@ TEST(ReadSettings, ValuesLaterCodeCannotTakeFallBack) {
     EXPECT_EQ(s.eq[5], -500);  // bar gains stay unchecked
     store.values = {{"fftmode", "0"}};
     EXPECT_EQ(ReadSettings(store, true).fftmode, 152);
+    // Keeping the tempo is on only for exactly 1.
+    for (const char* odd : {"2", "-1", "on", "", "4294967297"}) {
+        store.values = {{"keeptempo", odd}};
+        EXPECT_EQ(ReadSettings(store, true).keeptempo, 0) << odd;
+    }
+    store.values = {{"keeptempo", " 1"}};
+    EXPECT_EQ(ReadSettings(store, true).keeptempo, 1);
 }
 
 TEST(ReadSettings, OlderShellsKeepTheBuiltIn3dLook) {
@@ -108,17 +116,19 @@ TEST(WriteSettings, WritesEveryKeyInOrder) {
     Settings s;
     s.eq[3] = -6;
     s.freq = 22050;
+    s.keeptempo = 1;
     WriteSettings(s, store, true);
     std::vector<std::string> keys;
     for (auto& write : store.writes) keys.push_back(write.first);
     std::vector<std::string> expected = {"levelwarning", "useclip"};
     for (int i = 0; i < 20; ++i) expected.push_back("eq" + std::to_string(i));
-    for (const char* key : {"smooth", "monochrome", "PeakHold", "deltatime", "dialog3d",
-                            "display", "bits", "channel", "freq", "fftparam", "mado", "fftmode"})
+    for (const char* key : {"smooth", "monochrome", "PeakHold", "deltatime", "dialog3d", "display",
+                            "bits", "channel", "freq", "fftparam", "mado", "fftmode", "keeptempo"})
         expected.push_back(key);
     EXPECT_EQ(keys, expected);
     EXPECT_EQ(store.writes[5].second, "6");
     EXPECT_EQ(store.writes[30].second, "22050");
+    EXPECT_EQ(store.writes.back().second, "1");
 
     MapStore older;
     WriteSettings(s, older, false);

@@ -75,7 +75,8 @@ TEST_F(OptionsDialogTest, TheNewShellLayoutKeepsEveryControlInside) {
     ASSERT_NE(Open(), nullptr);
     RECT client;
     GetClientRect(dialog_, &client);
-    for (int id : {IDOK, IDCANCEL, IDC_OPTION_LEVEL_WARNING, IDC_OPTION_WINDOW_LIST}) {
+    for (int id : {IDOK, IDCANCEL, IDC_OPTION_LEVEL_WARNING, IDC_OPTION_KEEP_TEMPO,
+                   IDC_OPTION_WINDOW_LIST}) {
         RECT r;
         GetWindowRect(GetDlgItem(dialog_, id), &r);
         MapWindowPoints(nullptr, dialog_, reinterpret_cast<POINT*>(&r), 2);
@@ -122,7 +123,7 @@ TEST_F(OptionsDialogTest, JapaneseModeRelabelsEveryControl) {
     EXPECT_STREQ(caption, OptionCaption(true));
     for (const DialogLabel& label : kOptionLabels)
         EXPECT_EQ(Text(dialog_, label.id), label.japanese) << label.id;
-    EXPECT_EQ(Text(dialog_, IDC_OPTION_PITCH_TEXT), OptionRateTexts(-15, true, true).pitch);
+    EXPECT_EQ(Text(dialog_, IDC_OPTION_PITCH_TEXT), OptionRateTexts(-15, true, true, false).pitch);
     char item[32] = "";
     SendDlgItemMessageA(dialog_, IDC_OPTION_WINDOW_LIST, CB_GETLBTEXT, 2, reinterpret_cast<LPARAM>(item));
     EXPECT_STREQ(item, WindowListItems(true).texts[2]);

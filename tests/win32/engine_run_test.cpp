@@ -175,5 +175,19 @@ TEST_F(EngineRunTest, PlaybackOpensTheDeviceAtThePlayingRate) {
     EXPECT_TRUE(sink.boxes.empty());
 }
 
+// With the tempo kept the device runs at the file's own rate and the
+// buffers carry the transposition.
+TEST_F(EngineRunTest, KeepingTheTempoOpensTheDeviceAtTheFileRate) {
+    program.settings.keeptempo = 1;
+    for (int rate : {120, 20, -120}) {
+        program.playingRate = rate;
+        StartPlayback();
+        EXPECT_EQ(openedRate, 44100u) << rate;
+        EXPECT_TRUE(run.playing);
+        StopPlayback();
+    }
+    EXPECT_TRUE(sink.boxes.empty());
+}
+
 }  // namespace
 }  // namespace lomvex

@@ -13,9 +13,15 @@ namespace {
 
 int rateAtOpen = 0;  // the playing rate Cancel puts back
 
+bool Checked(HWND dialog, int id) {
+    return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+}
+
+// The rate text follows the "Keep tempo" box as it is checked, before OK.
 void ShowRateTexts(HWND dialog) {
-    RateTexts texts = OptionRateTexts(program.playingRate, program.japaneseMode,
-                                      program.settings.useclip != 0);
+    RateTexts texts =
+        OptionRateTexts(program.playingRate, program.japaneseMode, program.settings.useclip != 0,
+                        Checked(dialog, option_ids::kKeepTempo));
     SetDlgItemTextA(dialog, option_ids::kRateText, texts.rate.c_str());
     SetDlgItemTextA(dialog, option_ids::kPitchText, texts.pitch.c_str());
 }
@@ -91,8 +97,6 @@ void CheckIf(HWND dialog, int id, bool on) {
     CheckDlgButton(dialog, id, on ? BST_CHECKED : BST_UNCHECKED);
 }
 
-bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-
 void FillList(HWND dialog, int id, ListItems items, int selection) {
     for (int i = 0; i < items.count; ++i)
         SendDlgItemMessageA(dialog, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(items.texts[i]));
@@ -121,6 +125,7 @@ void ShowControls(HWND dialog) {
     CheckIf(dialog, option_ids::kMonochrome, c.monochrome);
     CheckIf(dialog, option_ids::kCopyValue, c.useclip);
     CheckIf(dialog, option_ids::kLevelWarning, c.levelWarning);
+    CheckIf(dialog, option_ids::kKeepTempo, c.keepTempo);
 }
 
 OptionControls ReadControls(HWND dialog) {
@@ -139,6 +144,7 @@ OptionControls ReadControls(HWND dialog) {
     c.monochrome = Checked(dialog, option_ids::kMonochrome);
     c.useclip = Checked(dialog, option_ids::kCopyValue);
     c.levelWarning = Checked(dialog, option_ids::kLevelWarning);
+    c.keepTempo = Checked(dialog, option_ids::kKeepTempo);
     return c;
 }
 
@@ -151,8 +157,8 @@ BOOL OnInit(HWND dialog) {
     }
     rateAtOpen = program.playingRate;
     SetRateBar(GetDlgItem(dialog, option_ids::kRateBar));
-    ShowRateTexts(dialog);
     ShowControls(dialog);
+    ShowRateTexts(dialog);
     return TRUE;
 }
 
@@ -186,6 +192,8 @@ INT_PTR CALLBACK OPTION(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
             } else if (LOWORD(wParam) == IDCANCEL) {
                 program.playingRate = rateAtOpen;
                 EndDialog(dialog, 0);
+            } else if (LOWORD(wParam) == option_ids::kKeepTempo) {
+                ShowRateTexts(dialog);
             }
             return TRUE;
         case WM_SYSCOMMAND:

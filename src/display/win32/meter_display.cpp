@@ -14,6 +14,7 @@
 #include "display/win32/draw_list_painter.h"
 #include "display/win32/run_display.h"
 #include "display/win32/status_panel.h"
+#include "dsp/rate_model.h"
 #include "base/messages.h"
 #include "base/win32/message_box_sink.h"
 #include "resources/ids.h"
@@ -85,7 +86,7 @@ void AdaptScanStep(DWORD startTime) {
     timing.monitorRun = run.mode == kEngineMonitor;
     timing.deltatime = program.settings.deltatime;
     timing.rateKhz = formatState.rateKhz;
-    timing.playingRate = program.playingRate;
+    timing.playingRate = DeviceRateSetting(program.playingRate, program.settings.keeptempo != 0);
     timing.tag = formatState.tag;
     AdaptStep(meterState, timing, startTime, timeGetTime());
 }

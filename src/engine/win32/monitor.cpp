@@ -166,6 +166,11 @@ void StartMonitor() {
     monitor = MonitorRun{0, 1};
     run.playing = true;
     SetPlayPriority(true);
+    // With the tempo kept, the playing rate transposes the input too.
+    if (!StartPitchShiftRun()) {
+        EndRun();
+        return;
+    }
     if (waveIn.start(engine.input) != MMSYSERR_NOERROR) {
         ShowUserMessage(IDS_REC_FAILED, ja::kRecFailed);
         SetPlayPriority(false);

@@ -46,13 +46,15 @@ uint32_t FillRingBuffer(HDC dc, int i, uint32_t n, bool& readFailed) {
     return FillEmptyOutput(engine.buffer[i], formatState.layout);
 }
 
-// The output format: the file's own, at the rate the playing rate gives.
+// The output format: the file's own, at the rate the playing rate gives
+// (its own rate when the tempo is kept).
 void ApplyPlayingRate(uint8_t* record) {
     FormatFields f = ReadFormatFields(record);
-    uint32_t rate = DeviceSampleRate(program.playingRate, f.samplesPerSec);
+    const int r = DeviceRateSetting(program.playingRate, program.settings.keeptempo != 0);
+    uint32_t rate = DeviceSampleRate(r, f.samplesPerSec);
     PutU32Le(record + kFmtSamplesPerSec, rate);
     PutU32Le(record + kFmtAvgBytesPerSec,
-             DeviceByteRate(program.playingRate, f.tag, f.avgBytesPerSec, f.blockAlign, rate));
+             DeviceByteRate(r, f.tag, f.avgBytesPerSec, f.blockAlign, rate));
 }
 
 bool OpenDevice() {
@@ -125,6 +127,10 @@ void StartPlayback() {
     }
     run.playing = true;
     SetPlayPriority(true);
+    if (!StartPitchShiftRun()) {
+        EndRun();
+        return;
+    }
 
     WindowDc dc(Host().Window(), program.darkScheme);
     if (!FillRing(dc.get()) || !QueueRing()) {

@@ -6,13 +6,18 @@
 
 #include "audiofile/format_state.h"
 #include "audiofile/win32/acm_binding.h"
+#include "base/messages.h"
 #include "base/program_state.h"
 #include "base/run_state.h"
 #include "display/win32/run_display.h"
 #include "dsp/control_state.h"
 #include "dsp/parametric_text.h"
+#include "dsp/pcm_pitch_shift.h"
+#include "dsp/rate_model.h"
+#include "engine/engine_texts.h"
 #include "engine/win32/engine_host.h"
 #include "engine/win32/engine_state.h"
+#include "resources/ids.h"
 
 namespace lomvex {
 
@@ -22,6 +27,9 @@ namespace {
 
 // The parametric band values read at the start of the run.
 std::array<double, kParametricValues> parametricBands;
+
+// The run's transposition ("Keep tempo").
+PcmPitchShift runShift;
 
 PipelineInputs CurrentInputs(bool endOfData) {
     PipelineInputs in;
@@ -59,8 +67,31 @@ uint32_t ProcessBuffer(HDC dc, const BufferRoles& roles, uint32_t byteCount, boo
     in.equalizer = &eq;
     int source = ApplyChannelOperation(controlState.channel, in.source, engine.buffer, roles.channel,
                                        roles.source, byteCount);
-    return ProcessFrames(pipelineState, GraphDisplay(dc), in, engine.buffer[source],
-                         engine.buffer[roles.target], byteCount, engine.bufferSize);
+    uint32_t output = ProcessFrames(pipelineState, GraphDisplay(dc), in, engine.buffer[source],
+                                    engine.buffer[roles.target], byteCount, engine.bufferSize);
+    return ShiftRunPitch(engine.buffer[roles.target], output, engine.bufferSize, endOfData);
+}
+
+bool StartPitchShiftRun() {
+    const PipelineInputs in = CurrentInputs(false);
+    const double semitones = KeptTempoShift(program.playingRate, program.settings.keeptempo != 0);
+    const double shift = IsProcessable(in.source) ? semitones : 0.0;
+    if (StartPcmPitchShift(runShift, shift, OutputLayoutCode(in), in.source.sampleRate))
+        return true;
+    ShowUserMessage(IDS_NOT_ENOUGH_MEMORY, ja::kNotEnoughMemory);
+    return false;
+}
+
+uint32_t ShiftRunPitch(uint8_t* buffer, uint32_t byteCount, uint32_t capacity, bool endOfData) {
+    return ShiftPcmPitch(runShift, buffer, byteCount, capacity, endOfData);
+}
+
+uint32_t TakeShiftedTail(uint8_t* buffer, uint32_t capacity) {
+    return TakePcmShiftTail(runShift, buffer, capacity);
+}
+
+void StopPitchShiftRun() {
+    StopPcmPitchShift(runShift);
 }
 
 void ReadParametricBands() {

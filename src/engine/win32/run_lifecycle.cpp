@@ -115,6 +115,7 @@ void EndRun(RunEnd end) {
     CloseInputDevice();
     CloseOutputDevice();
     FreeWaveBuffers();
+    StopPitchShiftRun();
     const bool cutOff = end == RunEnd::Stopped || end == RunEnd::Closing;
     if (cutOff && IsDecoding()) ResetAcmStream();
     CloseAcmStream();

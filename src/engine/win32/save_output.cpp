@@ -175,16 +175,31 @@ bool PumpMessages() {
     return true;
 }
 
+// Writes `n` bytes of wave buffer 0 and shows their levels; false after
+// the disk-full message.
+bool WriteProcessed(uint32_t n) {
+    if (n == 0) return true;
+    if (!WriteOutput(n)) {
+        ShowMessageBox({kDiskFullText, "", BoxIcon::Exclamation, BoxOwner::MainWindow});
+        return false;
+    }
+    DrawLevels(save.dc->get(), engine.buffer[0], n);
+    return true;
+}
+
 void RunSaveLoop() {
-    while (PumpMessages() && !save.cancel) {
+    bool written = true;
+    while (written && PumpMessages() && !save.cancel) {
         uint32_t n = TakeNextReadLength();
         if (n == 0) break;
-        uint32_t out = ReadAndProcess(n);
-        if (out > 0 && !WriteOutput(out)) {
-            ShowMessageBox({kDiskFullText, "", BoxIcon::Exclamation, BoxOwner::MainWindow});
-            break;
-        }
-        if (out > 0) DrawLevels(save.dc->get(), engine.buffer[0], out);
+        written = WriteProcessed(ReadAndProcess(n));
+    }
+    // A transposed sound ends with the frames its last buffer had no room
+    // for; there are none unless the data was read to its end.
+    while (written && SaveRunning()) {
+        uint32_t n = TakeShiftedTail(engine.buffer[0], engine.bufferSize);
+        if (n == 0) break;
+        written = WriteProcessed(n);
     }
     FinishSave();
 }
@@ -220,6 +235,12 @@ void SaveProcessedOutput(const std::string& path) {
     }
     if (!PrepareRunBuffers(kPlayBufferCount)) {
         CloseOutput();
+        save.dc.reset();
+        return;
+    }
+    if (!StartPitchShiftRun()) {
+        CloseOutput();
+        EndRun();
         save.dc.reset();
         return;
     }
