@@ -55,8 +55,8 @@ long long CompleteDataBytes(const std::string& path) {
               GetFileSizeEx(file, &size);
     CloseHandle(file);
     if (!ok || size.QuadPart < 46) return -1;
-    unsigned long riff = header[4] | header[5] << 8 | header[6] << 16 |
-                         static_cast<unsigned long>(header[7]) << 24;
+    unsigned long riff =
+        header[4] | header[5] << 8 | header[6] << 16 | static_cast<unsigned long>(header[7]) << 24;
     if (riff != size.QuadPart - 8) return -1;
     return size.QuadPart - 46;
 }
