@@ -8,7 +8,6 @@
 #include "audiofile/win32/acm_binding.h"
 #include "base/program_state.h"
 #include "base/run_state.h"
-#include "display/win32/run_display.h"
 #include "dsp/control_state.h"
 #include "dsp/parametric_text.h"
 #include "engine/win32/engine_host.h"
@@ -51,13 +50,13 @@ EqualizerSettings CurrentEqualizer() {
 
 }  // namespace
 
-uint32_t ProcessBuffer(HDC dc, int target, uint32_t byteCount, bool endOfData) {
+uint32_t ProcessBuffer(FrameDisplay& display, int target, uint32_t byteCount, bool endOfData) {
     PipelineInputs in = CurrentInputs(endOfData);
     EqualizerSettings eq = CurrentEqualizer();
     in.equalizer = &eq;
     int source = ApplyChannelOperation(controlState.channel, in.source, engine.buffer,
                                        kChannelBuffer, kStagingBuffer, byteCount);
-    return ProcessFrames(pipelineState, GraphDisplay(dc), in, engine.buffer[source], engine.buffer[target],
+    return ProcessFrames(pipelineState, display, in, engine.buffer[source], engine.buffer[target],
                          byteCount, engine.bufferSize);
 }
 

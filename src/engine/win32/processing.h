@@ -2,10 +2,9 @@
 // channel operation, then the frame pipeline into a wave buffer.
 #pragma once
 
-#include <windows.h>
-
 #include <cstdint>
 
+#include "dsp/frame_display.h"
 #include "dsp/frame_pipeline.h"
 
 namespace lomvex {
@@ -14,9 +13,9 @@ namespace lomvex {
 extern PipelineState pipelineState;
 
 // Processes `byteCount` bytes of the staging buffer (or, when decoding, of
-// the decoder's output there) into wave buffer `target`; returns the output
-// length in bytes.
-uint32_t ProcessBuffer(HDC dc, int target, uint32_t byteCount, bool endOfData);
+// the decoder's output there) into wave buffer `target`, drawing into
+// `display` as it goes; returns the output length in bytes.
+uint32_t ProcessBuffer(FrameDisplay& display, int target, uint32_t byteCount, bool endOfData);
 
 // Reads the nine parametric fields into the equalizer's band values (only
 // in the parametric mode; at the start of every run).
