@@ -8,6 +8,9 @@
 namespace lomvex {
 
 constexpr int kBarCount = 20;
+// Bar positions are negated gains: the top, -12, is +12 dB.
+constexpr int kBarPositionMin = -12;
+constexpr int kBarPositionMax = 72;
 constexpr int kFftModeGraphic = 152;
 constexpr int kFftModeParametric = 153;
 constexpr int kFftModeEasy = 154;

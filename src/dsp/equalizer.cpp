@@ -1,6 +1,7 @@
 // Graphic, parametric and Easy Setting gains over the bin pairs of a frame.
 #include "dsp/equalizer.h"
 
+#include <array>
 #include <cmath>
 
 #include "dsp/channel_operation.h"
@@ -19,8 +20,28 @@ inline void ScalePair(double* re, double* im, int n, int i, double factor) {
     Scale(re, im, n - 1 - i, factor);
 }
 
-inline double BarGain(const int* bars, int j) {
-    return std::pow(2.0, -bars[j] / 6.0);
+double PositionGain(int position) {
+    return std::pow(2.0, -position / 6.0);
+}
+
+using GainTable = std::array<double, kBarPositionMax - kBarPositionMin + 1>;
+
+GainTable MakeGainTable() {
+    GainTable table;
+    for (int t = kBarPositionMin; t <= kBarPositionMax; ++t)
+        table[t - kBarPositionMin] = PositionGain(t);
+    return table;
+}
+
+// The gain of bar j. Worked out once for every position a bar can be
+// scrolled to: a pow for every band of every frame is a measurable part of
+// a save with short frames. A position from the settings file outside the
+// scroll range is worked out as it comes.
+double BarGain(const int* bars, int j) {
+    static const GainTable table = MakeGainTable();
+    const int t = bars[j];
+    if (t < kBarPositionMin || t > kBarPositionMax) return PositionGain(t);
+    return table[t - kBarPositionMin];
 }
 
 // Below 4096 points: ten octave bands on the even bars, each band ending

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "base/settings_values.h"
+
 namespace lomvex {
 
 // Scroll codes as Win32 numbers them (SB_LINEUP / SB_LINELEFT = 0, ...).
@@ -19,9 +21,6 @@ enum ScrollCode : int {
 
 constexpr int kBalanceMin = -128;
 constexpr int kBalanceMax = 128;
-// Bar positions are negated gains: the top, -12, is +12 dB.
-constexpr int kBarPositionMin = -12;
-constexpr int kBarPositionMax = 72;
 
 // Line steps of 1, page steps of 10, the thumb's position for the two
 // thumb codes; other codes keep the value. Always clamped to -128..128.

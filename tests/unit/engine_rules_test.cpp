@@ -1,5 +1,6 @@
 // Engine arithmetic: one-time lengths, buffer sizes, the last-buffer mark,
-// the saved format, the record format fitting and the enabling rules.
+// the saved format, the record format fitting, the enabling rules and the
+// pacing of a save's window updates.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -7,6 +8,7 @@
 #include "audiofile/byte_source.h"
 #include "engine/buffer_sizes.h"
 #include "engine/saved_format.h"
+#include "engine/update_pacer.h"
 #include "shell/enabling.h"
 #include "shell/record_format.h"
 
@@ -22,6 +24,22 @@ FormatFields Pcm(uint16_t channels, uint32_t rate, uint16_t bits) {
     f.blockAlign = static_cast<uint16_t>(channels * bits / 8);
     f.avgBytesPerSec = rate * f.blockAlign;
     return f;
+}
+
+TEST(UpdatePacer, LetsOneUpdateThroughPerInterval) {
+    UpdatePacer pacer(kSaveUpdateMs);
+    EXPECT_TRUE(pacer.Due(1000));  // the first buffer of a save is shown
+    EXPECT_FALSE(pacer.Due(1000));
+    EXPECT_FALSE(pacer.Due(1032));
+    EXPECT_TRUE(pacer.Due(1033));
+    // Counted from the last update, not from when it was first due.
+    EXPECT_FALSE(pacer.Due(1065));
+    EXPECT_TRUE(pacer.Due(1100));
+    // A millisecond counter that wraps around keeps its pace.
+    UpdatePacer wrapping(kSaveUpdateMs);
+    EXPECT_TRUE(wrapping.Due(0xFFFFFFF0u));
+    EXPECT_FALSE(wrapping.Due(0x00000005u));
+    EXPECT_TRUE(wrapping.Due(0x00000011u));
 }
 
 TEST(OneTimeLength, FollowsTheRateFamily) {
@@ -64,7 +82,8 @@ TEST(WaveBufferSize, AddsHalfAFrameForTheOverlapPath) {
 TEST(EmptyOutput, IsSilenceOfTheLayout) {
     uint8_t buffer[6] = {1, 2, 3, 4, 5, 6};
     EXPECT_EQ(FillEmptyOutput(buffer, 2), 4u);
-    EXPECT_EQ(std::vector<uint8_t>(buffer, buffer + 6), (std::vector<uint8_t>{128, 128, 128, 128, 5, 6}));
+    EXPECT_EQ(std::vector<uint8_t>(buffer, buffer + 6),
+              (std::vector<uint8_t>{128, 128, 128, 128, 5, 6}));
     EXPECT_EQ(FillEmptyOutput(buffer, 0), 4u);
     EXPECT_EQ(buffer[0], 128);
     FillEmptyOutput(buffer, 3);

@@ -67,7 +67,7 @@ void SetInitialScanStep(uint32_t sampleRate, int channels) {
     StartScanStep(meterState, InitialScanStep(sampleRate, channels == 2));
 }
 
-void DrawLevels(HDC dc, const uint8_t* data, uint32_t length) {
+void DrawLevels(HDC dc, const uint8_t* data, uint32_t length, bool paint) {
     if (data == nullptr) return;
     MeterInputs in;
     in.look = CurrentLook();
@@ -78,7 +78,7 @@ void DrawLevels(HDC dc, const uint8_t* data, uint32_t length) {
     if (!in.processable) in.cantDisplayText = CantDisplayText();
     meterList.Clear();
     MeterBuffer(meterList, meterState, in, data, length);
-    PaintDrawList(dc, meterList);
+    if (paint) PaintDrawList(dc, meterList);
 }
 
 void AdaptScanStep(DWORD startTime) {

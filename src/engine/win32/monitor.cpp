@@ -98,7 +98,7 @@ bool OpenDevices() {
 // header is not touched: this buffer's output is skipped.
 uint32_t PlayInputBuffer(HDC dc, int i, uint32_t n) {
     const int out = kMonitorOutputBase + i;
-    uint32_t length = ProcessBuffer(dc, {i, kMonitorChannelBuffer, out}, n, false);
+    uint32_t length = ProcessBuffer(GraphDisplay(dc), {i, kMonitorChannelBuffer, out}, n, false);
     if (length == 0) length = FillEmptyOutput(engine.buffer[out], formatState.layout);
     WAVEHDR* header = waveHeader[out];
     if (header->lpData != nullptr) return length;

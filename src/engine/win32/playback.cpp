@@ -40,7 +40,7 @@ uint32_t FillRingBuffer(HDC dc, int i, uint32_t n, bool& readFailed) {
     uint8_t* target = IsDecoding() ? engine.buffer[i] : engine.buffer[kStagingBuffer];
     readFailed = playFile.file->Read(target, n) != n;
     if (IsDecoding()) n = AcmConvert(engine.buffer[i], n);
-    uint32_t output = ProcessBuffer(dc, PlayRoles(i), n, engine.endOfData);
+    uint32_t output = ProcessBuffer(GraphDisplay(dc), PlayRoles(i), n, engine.endOfData);
     if (output > 0) return output;
     if (IsDecoding()) acm.header.cbDstLengthUsed = 4;
     return FillEmptyOutput(engine.buffer[i], formatState.layout);
@@ -60,8 +60,9 @@ void ApplyPlayingRate(uint8_t* record) {
 bool OpenDevice() {
     DeviceFormat format(fileFormat.Data(), fileFormat.Size());
     ApplyPlayingRate(format.bytes());
-    MMRESULT result = waveOut.open(&engine.output, WAVE_MAPPER, format.get(),
-                                  reinterpret_cast<DWORD_PTR>(Host().Window()), 0, CALLBACK_WINDOW);
+    MMRESULT result =
+        waveOut.open(&engine.output, WAVE_MAPPER, format.get(),
+                     reinterpret_cast<DWORD_PTR>(Host().Window()), 0, CALLBACK_WINDOW);
     if (result == MMSYSERR_NOERROR) return true;
     engine.output = nullptr;
     ShowOutputOpenMessage(result, ja::kSoundInUse);

@@ -9,7 +9,6 @@
 #include "base/messages.h"
 #include "base/program_state.h"
 #include "base/run_state.h"
-#include "display/win32/run_display.h"
 #include "dsp/control_state.h"
 #include "dsp/parametric_text.h"
 #include "dsp/pcm_pitch_shift.h"
@@ -61,13 +60,14 @@ EqualizerSettings CurrentEqualizer() {
 
 BufferRoles PlayRoles(int target) { return {kStagingBuffer, kChannelBuffer, target}; }
 
-uint32_t ProcessBuffer(HDC dc, const BufferRoles& roles, uint32_t byteCount, bool endOfData) {
+uint32_t ProcessBuffer(FrameDisplay& display, const BufferRoles& roles, uint32_t byteCount,
+                       bool endOfData) {
     PipelineInputs in = CurrentInputs(endOfData);
     EqualizerSettings eq = CurrentEqualizer();
     in.equalizer = &eq;
     int source = ApplyChannelOperation(controlState.channel, in.source, engine.buffer, roles.channel,
                                        roles.source, byteCount);
-    uint32_t output = ProcessFrames(pipelineState, GraphDisplay(dc), in, engine.buffer[source],
+    uint32_t output = ProcessFrames(pipelineState, display, in, engine.buffer[source],
                                     engine.buffer[roles.target], byteCount, engine.bufferSize);
     return ShiftRunPitch(engine.buffer[roles.target], output, engine.bufferSize, endOfData);
 }

@@ -3,10 +3,9 @@
 // "Keep tempo", the transposition.
 #pragma once
 
-#include <windows.h>
-
 #include <cstdint>
 
+#include "dsp/frame_display.h"
 #include "dsp/frame_pipeline.h"
 
 namespace lomvex {
@@ -27,8 +26,10 @@ struct BufferRoles {
 BufferRoles PlayRoles(int target);
 
 // Processes `byteCount` bytes of sound through the channel operation and
-// the frame pipeline; returns the output length in bytes.
-uint32_t ProcessBuffer(HDC dc, const BufferRoles& roles, uint32_t byteCount, bool endOfData);
+// the frame pipeline, drawing into `display` as it goes; returns the output
+// length in bytes.
+uint32_t ProcessBuffer(FrameDisplay& display, const BufferRoles& roles, uint32_t byteCount,
+                       bool endOfData);
 
 // "Keep tempo": the playing rate as a transposition of what the frame
 // pipeline puts out, in every run that processes its sound (see

@@ -17,8 +17,10 @@
 #include "base/win32/window_dc.h"
 #include "display/win32/run_display.h"
 #include "dsp/control_state.h"
+#include "dsp/frame_display.h"
 #include "engine/engine_texts.h"
 #include "engine/saved_format.h"
+#include "engine/update_pacer.h"
 #include "engine/win32/engine_host.h"
 #include "engine/win32/engine_state.h"
 #include "engine/win32/processing.h"
@@ -50,8 +52,8 @@ bool IsSameFile(const std::string& a, const std::string& b) {
     if (!GetFullPathNameA(b.c_str(), MAX_PATH, fullB, nullptr)) return false;
     if (lstrcmpiA(fullA, fullB) == 0) return true;
     char shortA[MAX_PATH], shortB[MAX_PATH];
-    return GetShortPathNameA(fullA, shortA, MAX_PATH) && GetShortPathNameA(fullB, shortB, MAX_PATH) &&
-           lstrcmpiA(shortA, shortB) == 0;
+    return GetShortPathNameA(fullA, shortA, MAX_PATH) &&
+           GetShortPathNameA(fullB, shortB, MAX_PATH) && lstrcmpiA(shortA, shortB) == 0;
 }
 
 void CloseOutput() {
@@ -85,10 +87,11 @@ bool CreateOutput(const std::string& path) {
         CloseOutput();
         return false;
     }
-    const uint8_t* sound = IsDecoding() ? reinterpret_cast<const uint8_t*>(&acm.target)
-                                      : fileFormat.Data();
+    const uint8_t* sound =
+        IsDecoding() ? reinterpret_cast<const uint8_t*>(&acm.target) : fileFormat.Data();
     int operation = controlState.channel.operation;
-    SavedFormatBytes bytes = SavedFormat(ReadFormatFields(sound), operation == kChannelMonaural || operation == kChannelMinusOne);
+    SavedFormatBytes bytes = SavedFormat(
+        ReadFormatFields(sound), operation == kChannelMonaural || operation == kChannelMinusOne);
     mmioWrite(save.output, reinterpret_cast<const char*>(bytes.data()), bytes.size());
     mmioAscend(save.output, &fmt, 0);
     save.data = {};
@@ -105,7 +108,7 @@ bool CreateOutput(const std::string& path) {
 }
 
 // The next amount of source data: a one-time length, or what remains, which
-// marks the end of the data. Counts it as done and shows the elapsed time.
+// marks the end of the data. Counts it as done.
 uint32_t TakeNextReadLength() {
     uint32_t n = run.oneTimeLength;
     if (n >= playFile.remaining) {
@@ -113,16 +116,20 @@ uint32_t TakeNextReadLength() {
         engine.endOfData = true;
     }
     run.bytesPlayed += n;
-    run.playing = true;
-    DrawElapsedText(save.dc->get());
-    run.playing = false;
     playFile.remaining -= n;
     return n;
 }
 
-// Reads, decodes and processes `n` source bytes into wave buffer 0; returns
-// the bytes to write.
-uint32_t ReadAndProcess(uint32_t n) {
+// The elapsed time as the status panel shows it while a device plays.
+void ShowElapsedTime() {
+    run.playing = true;
+    DrawElapsedText(save.dc->get());
+    run.playing = false;
+}
+
+// Reads, decodes and processes `n` source bytes into wave buffer 0, drawing
+// into the graph area when `shown`; returns the bytes to write.
+uint32_t ReadAndProcess(uint32_t n, bool shown) {
     // A "data" chunk longer than the file ends in a short read: only what
     // was read is processed, never stale buffer contents, and it ends the data.
     uint8_t* target = IsDecoding() ? engine.buffer[0] : engine.buffer[kStagingBuffer];
@@ -135,7 +142,9 @@ uint32_t ReadAndProcess(uint32_t n) {
         n = read ? AcmConvert(engine.buffer[0], read) : 0;
     else
         n = read - read % (formatState.blockAlign ? formatState.blockAlign : 1);
-    return ProcessBuffer(save.dc->get(), PlayRoles(0), n, engine.endOfData);
+    NullFrameDisplay hidden;
+    return ProcessBuffer(shown ? GraphDisplay(save.dc->get()) : hidden, PlayRoles(0), n,
+                         engine.endOfData);
 }
 
 bool WriteOutput(uint32_t n) {
@@ -175,40 +184,51 @@ bool PumpMessages() {
     return true;
 }
 
-// Writes `n` bytes of wave buffer 0 and shows their levels; false after
-// the disk-full message.
-bool WriteProcessed(uint32_t n) {
-    if (n == 0) return true;
-    if (!WriteOutput(n)) {
+// Writes `n` bytes of wave buffer 0 and meters them, drawing the progress
+// when `shown`; false after the disk-full message.
+bool WriteProcessed(uint32_t n, bool shown) {
+    if (n > 0 && !WriteOutput(n)) {
+        ShowElapsedTime();
         ShowMessageBox({kDiskFullText, "", BoxIcon::Exclamation, BoxOwner::MainWindow});
         return false;
     }
-    DrawLevels(save.dc->get(), engine.buffer[0], n);
+    if (shown) ShowElapsedTime();
+    if (n > 0) DrawLevels(save.dc->get(), engine.buffer[0], n, shown);
     return true;
 }
 
+// Handles the window's messages and shows the progress about 30 times a
+// second and at the end; every buffer is metered.
 void RunSaveLoop() {
+    UpdatePacer pacer(kSaveUpdateMs);
     bool written = true;
-    while (written && PumpMessages() && !save.cancel) {
+    while (written && !save.cancel) {
+        const bool due = pacer.Due(timeGetTime());
+        if (due && (!PumpMessages() || save.cancel)) break;
         uint32_t n = TakeNextReadLength();
         if (n == 0) break;
-        written = WriteProcessed(ReadAndProcess(n));
+        const bool shown = due || engine.endOfData;
+        written = WriteProcessed(ReadAndProcess(n, shown), shown);
     }
     // A transposed sound ends with the frames its last buffer had no room
     // for; there are none unless the data was read to its end.
     while (written && SaveRunning()) {
         uint32_t n = TakeShiftedTail(engine.buffer[0], engine.bufferSize);
         if (n == 0) break;
-        written = WriteProcessed(n);
+        written = WriteProcessed(n, true);
     }
     FinishSave();
 }
 
 }  // namespace
 
-bool SaveRunning() { return save.output != nullptr; }
+bool SaveRunning() {
+    return save.output != nullptr;
+}
 
-void CancelSave() { save.cancel = true; }
+void CancelSave() {
+    save.cancel = true;
+}
 
 void SaveProcessedOutput(const std::string& path) {
     if (SaveRunning() || run.playing) return;

@@ -1,7 +1,7 @@
 // Saving the processed sound: the open file runs through the same chain as
 // playback, as fast as it can, into a new WAV file. The loop empties the
-// message queue before every buffer, so the window and its Stop button stay
-// live; Stop cancels.
+// message queue about 30 times a second, so the window and its Stop button
+// stay live; Stop cancels.
 #pragma once
 
 #include <string>

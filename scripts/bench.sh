@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# Measures Lomvex against the command-line programs it is compared with, side
+# by side in one run, and prints ratios (the machine may be shared and noisy,
+# so the times themselves say little):
+#  - a save by the real lomvex.exe under Wine of a 4-minute 44.1 kHz 16-bit
+#    stereo song, "L-R(minusOne)" with three graphic equalizer bars set,
+#    Hann frames of 256 and of 65536 points, against FFmpeg writing the same
+#    song as L-R with an equalizer of the same three bands;
+#  - the native benchmarks: the transform against FFTW, the processing chain
+#    and the save path (lomvex_bench), and the pitch shifter against
+#    rubberband and soundstretch (lomvex_pitch_bench).
+# Each save is timed BENCH_RUNS times (default 3), alternating the programs;
+# the best time of each counts. Not part of test.sh: nothing here asserts.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+WORK="$BUILD/bench"
+RUNS="${BENCH_RUNS:-3}"
+# Bars 4, 10 and 16 (86-172 Hz, 689-1378 Hz and 5.5-11 kHz with 256-point
+# frames) at +6, -12 and +6 units; a unit is 1/6 of a factor 2, about 1 dB.
+BARS=(eq4=6 eq10=-12 eq16=6)
+EQUALIZER="entry(0,0);entry(85,0);entry(86,6);entry(172,6);entry(173,0);entry(688,0)"
+EQUALIZER+=";entry(689,-12);entry(1378,-12);entry(1379,0);entry(5511,0);entry(5512,6)"
+EQUALIZER+=";entry(11025,6);entry(11026,0)"
+
+stop_bench_environment() {
+  stop_wine_server
+  stop_display
+}
+trap stop_bench_environment EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+install_packages
+apt_install_missing ffmpeg rubberband-cli soundstretch
+close_wine_session
+ensure_display
+setup_wine_env
+
+echo "== Building =="
+cmake -S "$ROOT" -B "$BUILD/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$BUILD/native" -j "$JOBS" --target lomvex_bench lomvex_pitch_bench
+build_windows_tree "$WINE_TREE" "$WINE_TOOLCHAIN" --target lomvex lomvex_save_timer \
+  lomvex_demo_song
+
+# The song: the demo song (12 seconds) twenty times over.
+mkdir -p "$WORK"
+SONG="$WORK/song.wav"
+if [ ! -f "$SONG" ]; then
+  sox "$BUILD/$WINE_TREE/demo_song.wav" "$SONG" repeat 19
+fi
+echo "Song: $(soxi -d "$SONG"), $(soxi -r "$SONG") Hz, $(soxi -b "$SONG")-bit," \
+  "$(soxi -c "$SONG") channels"
+
+# Seconds of wall time the command takes.
+seconds_of() {
+  local start end
+  start="$(date +%s.%N)"
+  "$@" >/dev/null
+  end="$(date +%s.%N)"
+  awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f", b - a }'
+}
+
+ffmpeg_save() {
+  ffmpeg -nostdin -loglevel error -y -i "$SONG" \
+    -af "pan=mono|c0=0.5*c0-0.5*c1,firequalizer=gain_entry='$EQUALIZER'" \
+    -c:a pcm_s16le "$WORK/ffmpeg_MO.wav"
+}
+
+# Seconds of one save by lomvex.exe with frames of 2^exponent points, as
+# the timer measures it (from the start of the save to the complete file;
+# the Save dialog's closing is printed apart, see tools/save_timer).
+lomvex_save() {
+  local exponent="$1" output
+  output="$("$WINE" "$BUILD/$WINE_TREE/lomvex_save_timer.exe" "$(winepath_of "$SONG")" \
+    "$(winepath_of "$WORK/lomvex_MO.wav")" fftparam="$exponent" mado=0 "${BARS[@]}" \
+    </dev/null 2>"$WORK/save_timer.log" 9>&-)" || {
+    echo "lomvex_save_timer failed: $output $(cat "$WORK/save_timer.log")" >&2
+    return 1
+  }
+  local expected=$(($(soxi -s "$SONG") * 2)) bytes
+  bytes="$(echo "$output" | sed -n 's/.* \([0-9]*\) data bytes.*/\1/p')"
+  if [ "$bytes" != "$expected" ]; then
+    echo "lomvex.exe saved $bytes data bytes, not $expected: $output" >&2
+    return 1
+  fi
+  echo "$output" | sed -n 's/.*dialog took \([0-9.]*\) seconds.*/\1/p' >"$WORK/dialog_seconds"
+  echo "$output" | sed -n 's/^\([0-9.]*\) seconds.*/\1/p'
+}
+
+smaller() { awk -v a="$1" -v b="$2" 'BEGIN { print (a + 0 < b + 0) ? a : b }'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+
+echo "== Saving the song: lomvex.exe ($WINE_TREE build, Wine) against FFmpeg, best of $RUNS =="
+start_wine_services
+best_ffmpeg=999999 best_256=999999 best_65536=999999
+for run in $(seq "$RUNS"); do
+  t_ffmpeg="$(seconds_of ffmpeg_save)"
+  t_256="$(lomvex_save 8)"
+  t_65536="$(lomvex_save 16)"
+  echo "run $run: FFmpeg $t_ffmpeg s, Lomvex N=256 $t_256 s, N=65536 $t_65536 s" \
+    "(the Save dialog took $(cat "$WORK/dialog_seconds") s to close, not counted)"
+  best_ffmpeg="$(smaller "$best_ffmpeg" "$t_ffmpeg")"
+  best_256="$(smaller "$best_256" "$t_256")"
+  best_65536="$(smaller "$best_65536" "$t_65536")"
+done
+stop_wine_server
+echo "Best: FFmpeg $best_ffmpeg s, Lomvex N=256 $best_256 s, N=65536 $best_65536 s"
+echo "Save time / FFmpeg time: N=256 $(ratio "$best_256" "$best_ffmpeg") (goal <= 2)," \
+  "N=65536 $(ratio "$best_65536" "$best_ffmpeg") (goal <= 4)"
+
+echo "== Native benchmarks: transform against FFTW, chain, save path =="
+"$BUILD/native/lomvex_bench"
+
+echo "== Pitch shifter against rubberband and soundstretch =="
+"$BUILD/native/lomvex_pitch_bench" "$WORK/pitch"
