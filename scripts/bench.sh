@@ -6,6 +6,8 @@
 #    stereo song, "L-R(minusOne)" with three graphic equalizer bars set,
 #    Hann frames of 256 and of 65536 points, against FFmpeg writing the same
 #    song as L-R with an equalizer of the same three bands;
+#  - the share of one core lomvex.exe takes while it plays the song at the
+#    default settings;
 #  - the native benchmarks: the transform against FFTW, the processing chain
 #    and the save path (lomvex_bench), and the pitch shifter against
 #    rubberband and soundstretch (lomvex_pitch_bench).
@@ -31,7 +33,8 @@ trap 'exit 130' INT
 trap 'exit 143' TERM
 
 install_packages
-apt_install_missing ffmpeg rubberband-cli soundstretch
+apt_install_missing ffmpeg rubberband-cli soundstretch pulseaudio
+if [ "$WINE_TREE" = win32 ]; then apt_install_missing libpulse0:i386; fi
 close_wine_session
 ensure_display
 setup_wine_env
@@ -87,6 +90,55 @@ lomvex_save() {
   echo "$output" | sed -n 's/^\([0-9.]*\) seconds.*/\1/p'
 }
 
+# The share of one core lomvex.exe takes while it plays the song at the
+# default settings, from its CPU time over PLAY_SECONDS (default 20) of wall
+# time. The sound goes to a private PulseAudio server's null sink, which
+# takes it in real time (the tests' ALSA file device takes it faster).
+playback_share() {
+  local pulse="$WORK/pulse" profile="$WORK/profile" pid="" server_pid program
+  program="$(winepath_of "$BUILD/$WINE_TREE/lomvex.exe")"
+  mkdir -p "$pulse" "$profile"
+  rm -f "$profile/lomvex.INI"
+  cat >"$pulse/server.pa" <<PULSE
+load-module module-native-protocol-unix socket=$pulse/socket auth-anonymous=1
+load-module module-null-sink sink_name=bench
+set-default-sink bench
+PULSE
+  HOME="$pulse" XDG_RUNTIME_DIR="$pulse" pulseaudio -n -F "$pulse/server.pa" --daemonize=no \
+    --exit-idle-time=-1 </dev/null >"$pulse/log" 2>&1 9>&- &
+  server_pid=$!
+  sleep 1
+  # cmd sets USERPROFILE on the Windows side, where Wine takes it from: the
+  # program reads the empty profile folder's settings, the defaults.
+  PULSE_SERVER="unix:$pulse/socket" "$WINE" cmd /c "set USERPROFILE=$(winepath_of "$profile")&&" \
+    "$program" /P "$(winepath_of "$SONG")" \
+    </dev/null >/dev/null 2>&1 9>&- &
+  # Its command line as a pattern, so that no other lomvex.exe is taken.
+  local pattern="${program//\\/\\\\}"
+  pattern="^${pattern//./\\.} /P"
+  for _ in $(seq 100); do
+    pid="$(pgrep -f "$pattern" | head -n 1 || true)"
+    [ -n "$pid" ] && break
+    sleep 0.1
+  done
+  if [ -z "$pid" ]; then
+    echo "lomvex.exe did not start for the playback measurement" >&2
+  else
+    sleep 3 # past the start
+    local ticks start end t0 t1
+    ticks="$(getconf CLK_TCK)"
+    start="$(awk '{ print $14 + $15 }' "/proc/$pid/stat")" t0="$(date +%s.%N)"
+    sleep "${PLAY_SECONDS:-20}"
+    end="$(awk '{ print $14 + $15 }' "/proc/$pid/stat")" t1="$(date +%s.%N)"
+    awk -v c="$((end - start))" -v hz="$ticks" -v a="$t0" -v b="$t1" 'BEGIN {
+      printf "Playback at the defaults: lomvex.exe used %.2f s of CPU in %.2f s, %.1f %% of one core (goal < 5 %%)\n",
+        c / hz, b - a, 100 * c / hz / (b - a) }'
+  fi
+  wineserver -k </dev/null >/dev/null 2>&1 || true
+  kill "$server_pid" 2>/dev/null || true
+  wait "$server_pid" 2>/dev/null || true
+}
+
 smaller() { awk -v a="$1" -v b="$2" 'BEGIN { print (a + 0 < b + 0) ? a : b }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
@@ -103,10 +155,13 @@ for run in $(seq "$RUNS"); do
   best_256="$(smaller "$best_256" "$t_256")"
   best_65536="$(smaller "$best_65536" "$t_65536")"
 done
-stop_wine_server
 echo "Best: FFmpeg $best_ffmpeg s, Lomvex N=256 $best_256 s, N=65536 $best_65536 s"
 echo "Save time / FFmpeg time: N=256 $(ratio "$best_256" "$best_ffmpeg") (goal <= 2)," \
   "N=65536 $(ratio "$best_65536" "$best_ffmpeg") (goal <= 4)"
+
+echo "== Playing the song =="
+playback_share
+stop_wine_server
 
 echo "== Native benchmarks: transform against FFTW, chain, save path =="
 "$BUILD/native/lomvex_bench"
