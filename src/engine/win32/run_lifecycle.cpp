@@ -20,33 +20,20 @@
 namespace lomvex {
 namespace {
 
-// Resets the monitor's input (it hands every queued buffer back),
-// unprepares the headers it held (0-3) and closes it.
-void CloseInputDevice() {
-    if (engine.input == nullptr) return;
-    waveIn.reset(engine.input);
-    for (int i = 0; i < kRingBuffers; ++i) {
+// Resets a device (it hands every queued buffer back), unprepares the
+// headers it held among the first `headerCount` (those that still have
+// data) and closes it. `calls` is the device's function table.
+template <typename Device, typename Calls>
+void CloseDevice(Device& device, const Calls& calls, int headerCount) {
+    if (device == nullptr) return;
+    calls.reset(device);
+    for (int i = 0; i < headerCount; ++i) {
         if (waveHeader[i] == nullptr || waveHeader[i]->lpData == nullptr) continue;
-        waveIn.unprepare(engine.input, waveHeader[i], sizeof(WAVEHDR));
+        calls.unprepare(device, waveHeader[i], sizeof(WAVEHDR));
         waveHeader[i]->lpData = nullptr;
     }
-    waveIn.close(engine.input);
-    engine.input = nullptr;
-}
-
-// The same for the output device. Once the input is closed, the headers
-// that still have data are the output's: 0-3 when playing, 4-7 when
-// monitoring.
-void CloseOutputDevice() {
-    if (engine.output == nullptr) return;
-    waveOut.reset(engine.output);
-    for (int i = 0; i < kWaveHeaderCount; ++i) {
-        if (waveHeader[i] == nullptr || waveHeader[i]->lpData == nullptr) continue;
-        waveOut.unprepare(engine.output, waveHeader[i], sizeof(WAVEHDR));
-        waveHeader[i]->lpData = nullptr;
-    }
-    waveOut.close(engine.output);
-    engine.output = nullptr;
+    calls.close(device);
+    device = nullptr;
 }
 
 void SwitchControlsBack() {
@@ -112,8 +99,11 @@ void SwitchSaveControls() {
 
 void EndRun(RunEnd end) {
     engine.stopRequested = true;
-    CloseInputDevice();
-    CloseOutputDevice();
+    // The monitor's input holds headers 0-3. Once it is closed, the headers
+    // that still have data are the output's: 0-3 when playing, 4-7 when
+    // monitoring.
+    CloseDevice(engine.input, waveIn, kRingBuffers);
+    CloseDevice(engine.output, waveOut, kWaveHeaderCount);
     FreeWaveBuffers();
     StopPitchShiftRun();
     const bool cutOff = end == RunEnd::Stopped || end == RunEnd::Closing;
