@@ -92,25 +92,17 @@ lomvex_save() {
 
 # The share of one core lomvex.exe takes while it plays the song at the
 # default settings, from its CPU time over PLAY_SECONDS (default 20) of wall
-# time. The sound goes to a private PulseAudio server's null sink, which
-# takes it in real time (the tests' ALSA file device takes it faster).
+# time. The sound goes to the monitoring tests' sound server (its null sink
+# takes it in real time; the tests' ALSA file device takes it faster).
 playback_share() {
-  local pulse="$WORK/pulse" profile="$WORK/profile" pid="" server_pid program
+  local profile="$WORK/profile" pid="" program
   program="$(winepath_of "$BUILD/$WINE_TREE/lomvex.exe")"
-  mkdir -p "$pulse" "$profile"
+  mkdir -p "$profile"
   rm -f "$profile/lomvex.INI"
-  cat >"$pulse/server.pa" <<PULSE
-load-module module-native-protocol-unix socket=$pulse/socket auth-anonymous=1
-load-module module-null-sink sink_name=bench
-set-default-sink bench
-PULSE
-  HOME="$pulse" XDG_RUNTIME_DIR="$pulse" pulseaudio -n -F "$pulse/server.pa" --daemonize=no \
-    --exit-idle-time=-1 </dev/null >"$pulse/log" 2>&1 9>&- &
-  server_pid=$!
-  sleep 1
+  start_sound_server || return 1
   # cmd sets USERPROFILE on the Windows side, where Wine takes it from: the
   # program reads the empty profile folder's settings, the defaults.
-  PULSE_SERVER="unix:$pulse/socket" "$WINE" cmd /c "set USERPROFILE=$(winepath_of "$profile")&&" \
+  PULSE_SERVER="unix:$PULSE_DIR/native" "$WINE" cmd /c "set USERPROFILE=$(winepath_of "$profile")&&" \
     "$program" /P "$(winepath_of "$SONG")" \
     </dev/null >/dev/null 2>&1 9>&- &
   # Its command line as a pattern, so that no other lomvex.exe is taken.
@@ -135,8 +127,7 @@ PULSE
         c / hz, b - a, 100 * c / hz / (b - a) }'
   fi
   wineserver -k </dev/null >/dev/null 2>&1 || true
-  kill "$server_pid" 2>/dev/null || true
-  wait "$server_pid" 2>/dev/null || true
+  stop_sound_server
 }
 
 smaller() { awk -v a="$1" -v b="$2" 'BEGIN { print (a + 0 < b + 0) ? a : b }'; }
