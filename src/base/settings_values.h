@@ -32,6 +32,7 @@ struct Settings {
     int useclip = 0;
     int levelwarning = 1;
     int keeptempo = 0;  // the playing rate transposes and keeps the tempo (0/1)
+    int voicecut = 0;   // "L-R(minusOne)": 0 classic (mono), 1 keep stereo
 };
 
 }  // namespace lomvex

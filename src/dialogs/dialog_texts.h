@@ -30,6 +30,9 @@ constexpr char kOptionEasy[] = "Easy Setting";
 constexpr char kOptionCopyValue[] = "Copy Scrollbar &value to Clipboard";
 constexpr char kOptionLevelWarning[] = "&Level Warning Message";
 constexpr char kOptionKeepTempo[] = "Keep &tempo";
+constexpr char kOptionVoiceGroup[] = "Voice removal";
+constexpr char kOptionVoiceClassic[] = "&Classic L-R (mono)";
+constexpr char kOptionVoiceStereo[] = "Keep &stereo";
 constexpr char kOk[] = "OK";
 constexpr char kCancel[] = "Cancel";
 
@@ -145,6 +148,9 @@ extern const char kOptionEasy[];
 extern const char kOptionCopyValue[];
 extern const char kOptionLevelWarning[];
 extern const char kOptionKeepTempo[];
+extern const char kOptionVoiceGroup[];
+extern const char kOptionVoiceClassic[];
+extern const char kOptionVoiceStereo[];
 extern const char kCancel[];
 extern const char* const kLengthItems[8];
 extern const char* const kLengthItemsSpelled[8];  // with `useclip`

@@ -27,6 +27,9 @@ const char kOptionEasy[] = "簡易設定";
 const char kOptionCopyValue[] = "ｽｸﾛｰﾙﾊﾞｰの値をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ(&V)";
 const char kOptionLevelWarning[] = "演奏終了時にレベル警告を出す(&L)";
 const char kOptionKeepTempo[] = "テンポを保つ(&E)";
+const char kOptionVoiceGroup[] = "ボーカル除去";
+const char kOptionVoiceClassic[] = "従来のL-R(モノラル)(&C)";
+const char kOptionVoiceStereo[] = "ステレオのまま(&S)";
 const char kCancel[] = "ｷｬﾝｾﾙ";
 const char* const kLengthItems[8] = {"３秒",  "１.５秒", "１秒",   "1/3秒",
                                      "1/5秒", "1/11秒",  "1/22秒", "1/43秒"};

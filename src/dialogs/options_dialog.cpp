@@ -42,6 +42,9 @@ const DialogLabel kOptionLabels[kOptionLabelCount] = {
     {option_ids::kCopyValue, kOptionCopyValue, ja::kOptionCopyValue},
     {option_ids::kLevelWarning, kOptionLevelWarning, ja::kOptionLevelWarning},
     {option_ids::kKeepTempo, kOptionKeepTempo, ja::kOptionKeepTempo},
+    {option_ids::kVoiceGroup, kOptionVoiceGroup, ja::kOptionVoiceGroup},
+    {option_ids::kVoiceClassic, kOptionVoiceClassic, ja::kOptionVoiceClassic},
+    {option_ids::kVoiceStereo, kOptionVoiceStereo, ja::kOptionVoiceStereo},
     {option_ids::kOk, kOk, kOk},
     {option_ids::kCancel, kCancel, ja::kCancel},
 };
@@ -132,6 +135,8 @@ OptionControls OptionControlsFor(const Settings& settings) {
     c.useclip = settings.useclip != 0;
     c.levelWarning = settings.levelwarning != 0;
     c.keepTempo = settings.keeptempo != 0;
+    c.voiceClassic = settings.voicecut == 0;
+    c.voiceStereo = settings.voicecut == 1;
     return c;
 }
 
@@ -162,6 +167,11 @@ Settings ApplyOptionControls(const Settings& current, const OptionControls& cont
     s.monochrome = controls.monochrome ? 1 : 0;
     s.display = controls.dbDisplay ? 1 : 0;
     s.keeptempo = controls.keepTempo ? 1 : 0;
+    if (controls.voiceStereo) {
+        s.voicecut = 1;
+    } else if (controls.voiceClassic) {
+        s.voicecut = 0;
+    }
     return s;
 }
 
@@ -171,7 +181,7 @@ OptionsLayout OptionsRelayout(int unitX, int unitA, int scrollBarWidth, int capt
     const int s = std::max(scrollBarWidth, 2 * u + 1);
     OptionsLayout l;
     l.dialog.width = 155 * u / 4 + s;
-    l.dialog.height = 190 * a / 4 + 4 * a + 2 + captionButtonHeight;
+    l.dialog.height = 225 * a / 4 + 4 * a + 2 + captionButtonHeight;
     l.lengthList.width = 9 * u + s;
     l.lengthList.height = 13 * a;
     l.rateBar.width = 134 * u / 4 + s;

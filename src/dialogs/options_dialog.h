@@ -48,13 +48,16 @@ constexpr int kEasy = IDC_OPTION_EASY;
 constexpr int kCopyValue = IDC_OPTION_COPY_VALUE;     // check box `useclip`
 constexpr int kLevelWarning = IDC_OPTION_LEVEL_WARNING;  // check box `levelwarning`
 constexpr int kKeepTempo = IDC_OPTION_KEEP_TEMPO;        // check box `keeptempo`
+constexpr int kVoiceGroup = IDC_OPTION_VOICE_GROUP;      // group box round the voice removal
+constexpr int kVoiceClassic = IDC_OPTION_VOICE_CLASSIC;  // radio buttons of `voicecut` 0, 1
+constexpr int kVoiceStereo = IDC_OPTION_VOICE_STEREO;
 constexpr int kPeakLabel = IDC_OPTION_PEAK_LABEL;
 }  // namespace option_ids
 
 // The labelled controls with their English (template) and Japanese texts.
 // In Japanese mode the dialog sets every one of them, and the caption, when
 // it opens.
-constexpr size_t kOptionLabelCount = 21;
+constexpr size_t kOptionLabelCount = 24;
 extern const DialogLabel kOptionLabels[kOptionLabelCount];
 const char* OptionCaption(bool japanese);  // "Option" / "オプション設定"
 
@@ -138,6 +141,8 @@ struct OptionControls {
     bool useclip = false;
     bool levelWarning = false;
     bool keepTempo = false;
+    bool voiceClassic = false;  // radio buttons 159, 160
+    bool voiceStereo = false;
 };
 
 // The control states for `settings` at WM_INITDIALOG. A `PeakHold` or
@@ -147,7 +152,8 @@ OptionControls OptionControlsFor(const Settings& settings);
 
 // The settings after OK, from `current` and the controls. `PeakHold` is 1
 // when 121 is checked, else 2 when 122 is, else 0; `fftmode` is the first
-// checked of 152..154 (none: kept); each list without a selection keeps
+// checked of 152..154 (none: kept); `voicecut` is 1 when 160 is checked,
+// else 0 when 159 is (none: kept); each list without a selection keeps
 // its setting, so a value the dialog could not show survives OK unchanged;
 // check boxes give 1 or 0. Settings the dialog does not edit are kept.
 Settings ApplyOptionControls(const Settings& current, const OptionControls& controls);

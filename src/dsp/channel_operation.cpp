@@ -27,6 +27,15 @@ ChannelGains BalanceGains(int balance) {
     return {128 - balance, 128};
 }
 
+bool RemovesVoiceInStereo(int voicecut, int operation, const PcmSource& source) {
+    return voicecut == 1 && operation == kChannelMinusOne &&
+           LayoutChannels(source.layoutCode) == 2 && IsProcessable(source);
+}
+
+int ChainChannelOperation(int voicecut, int operation, const PcmSource& source) {
+    return RemovesVoiceInStereo(voicecut, operation, source) ? kChannelNothing : operation;
+}
+
 int ApplyChannelOperation(const ChannelSettings& settings, const PcmSource& source,
                           uint8_t* const* buffers, int targetIndex, int sourceIndex,
                           uint32_t byteCount) {

@@ -42,6 +42,16 @@ struct ChannelGains {
 // otherwise. The balance is clamped to -128 .. 128 first.
 ChannelGains BalanceGains(int balance);
 
+// "Keep stereo" (`voicecut` 1): for a stereo source that can be processed,
+// the voice removal stage takes the place of "L-R(minusOne)", and the rest
+// of the chain sees the operation "nothing" (two channels, no mono mix). A
+// mono source has no centre to find: it keeps the classic operation.
+bool RemovesVoiceInStereo(int voicecut, int operation, const PcmSource& source);
+
+// The operation the channel step and the frame pipeline apply: "nothing"
+// where the voice removal stage stands in for it, `operation` otherwise.
+int ChainChannelOperation(int voicecut, int operation, const PcmSource& source);
+
 // Reads `byteCount` bytes of buffers[sourceIndex] and writes the result to
 // buffers[targetIndex]. Returns targetIndex when the target was written and
 // sourceIndex when nothing was done: operation 511, mono sound, or a source

@@ -72,6 +72,7 @@ Settings ReadSettings(ProfileStore& store, bool newStyleShell) {
     s.useclip = AtoiValue(store.Get("useclip", "0"));
     s.levelwarning = AtoiValue(store.Get("levelwarning", "1"));
     s.keeptempo = AtoiValue(store.Get("keeptempo", "0")) == 1 ? 1 : 0;
+    s.voicecut = AtoiValue(store.Get("voicecut", "0")) == 1 ? 1 : 0;
     return s;
 }
 
@@ -95,6 +96,7 @@ void WriteSettings(const Settings& s, ProfileStore& store, bool newStyleShell) {
     store.Put("mado", Decimal(s.mado));
     store.Put("fftmode", Decimal(s.fftmode));
     store.Put("keeptempo", Decimal(s.keeptempo));
+    store.Put("voicecut", Decimal(s.voicecut));
 }
 
 }  // namespace lomvex

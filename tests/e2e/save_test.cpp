@@ -137,6 +137,46 @@ TEST_F(SaveTest, KeepTempoWritesTheSongTransposedAtItsLength) {
     EXPECT_EQ(CloseAndReadSetting("keeptempo"), "1");
 }
 
+// The amplitude of the `hz` component of `x` between frames `from` and `to`.
+double ToneAmplitude(const std::vector<double>& x, double hz, size_t from, size_t to) {
+    double c = 0, s = 0;
+    for (size_t i = from; i < to; ++i) {
+        c += x[i] * std::cos(6.283185307179586 * hz * i / 44100);
+        s += x[i] * std::sin(6.283185307179586 * hz * i / 44100);
+    }
+    return 2 * std::hypot(c, s) / (to - from);
+}
+
+// "Keep stereo": a 1 kHz tone in the centre goes, a 300 Hz tone on the left
+// stays where it was, and the file keeps both channels and its length.
+TEST_F(SaveTest, KeepStereoRemovesTheCentreAndKeepsTheSides) {
+    const uint32_t frames = kFrames + 123;
+    samples_.clear();
+    for (uint32_t i = 0; i < frames; ++i) {
+        const double centre = 6000 * std::sin(6.283185307179586 * 1000 * i / 44100);
+        const double left = 6000 * std::sin(6.283185307179586 * 300 * i / 44100);
+        samples_.push_back(static_cast<int16_t>(centre + left));
+        samples_.push_back(static_cast<int16_t>(centre));
+    }
+    StartOn("song.wav", WaveOf(samples_), {{"voicecut", "1"}}, "save");
+    program_.PostCommand(IDC_CHANNEL_MINUS_ONE);
+    std::string target = folder_ + "\\stereo.wav";
+    Save(target);
+    ASSERT_TRUE(SaveFinished(target));
+    SavedWave wave = ReadSavedWave(target);
+    EXPECT_EQ(wave.channels, 2);
+    EXPECT_EQ(wave.blockAlign, 4);
+    ASSERT_EQ(wave.samples.size(), samples_.size());
+    const std::vector<double> left = ChannelOf(wave.samples, 0);
+    const std::vector<double> right = ChannelOf(wave.samples, 1);
+    const size_t from = 22050, to = 77175;  // 0.5 s to 1.75 s
+    for (const std::vector<double>* channel : {&left, &right})
+        EXPECT_LT(ToneAmplitude(*channel, 1000, from, to), 6000 * 0.0316);  // 30 dB down
+    EXPECT_NEAR(ToneAmplitude(left, 300, from, to), 6000, 6000 * 0.06);  // within 0.5 dB
+    EXPECT_LT(ToneAmplitude(right, 300, from, to), 6000 * 0.0316);
+    EXPECT_EQ(CloseAndReadSetting("voicecut"), "1");
+}
+
 // Whole blocks of 16384 frames (one-time length 4096) leave the last buffer
 // no room: all of the shifter's last frames are written after it.
 TEST_F(SaveTest, KeepTempoWritesTheLastFramesAfterAFullLastBuffer) {

@@ -79,6 +79,7 @@ Settings Sample() {
     s.useclip = 1;
     s.levelwarning = 0;
     s.keeptempo = 1;
+    s.voicecut = 1;
     s.freq = 22050;
     s.eq[3] = -6;
     return s;
@@ -87,7 +88,7 @@ Settings Sample() {
 // The settings the dialog edits, and a few it must leave alone.
 auto Edited(const Settings& s) {
     return std::make_tuple(s.PeakHold, s.fftmode, s.deltatime, s.fftparam, s.mado, s.smooth,
-                           s.display, s.monochrome, s.useclip, s.levelwarning, s.keeptempo, s.freq,
+                           s.display, s.monochrome, s.useclip, s.levelwarning, s.keeptempo, s.voicecut, s.freq,
                            s.eq[3], s.dialog3d);
 }
 
@@ -101,6 +102,7 @@ TEST(OptionsOk, OpeningAndOkKeepEverySetting) {
     EXPECT_EQ(c.fftSizeSelection, 5);
     EXPECT_EQ(c.windowSelection, 1);
     EXPECT_TRUE(c.keepTempo);
+    EXPECT_TRUE(c.voiceStereo && !c.voiceClassic);
     EXPECT_EQ(Edited(ApplyOptionControls(s, c)), Edited(s));
     EXPECT_EQ(Edited(ApplyOptionControls(Settings(), OptionControlsFor(Settings()))),
               Edited(Settings()));
@@ -118,6 +120,8 @@ TEST(OptionsOk, TakesTheControls) {
     c.dbDisplay = true;
     c.useclip = false;
     c.keepTempo = false;
+    c.voiceStereo = false;
+    c.voiceClassic = true;
     Settings after = ApplyOptionControls(Sample(), c);
     EXPECT_EQ(after.deltatime, 32768u);
     EXPECT_EQ(after.fftparam, 16);
@@ -127,6 +131,7 @@ TEST(OptionsOk, TakesTheControls) {
     EXPECT_EQ(after.display, 1);
     EXPECT_EQ(after.useclip, 0);
     EXPECT_EQ(after.keeptempo, 0);
+    EXPECT_EQ(after.voicecut, 0);
 
     // No peak-hold radio checked means off; no mode radio keeps the mode.
     c.peakDecay = false;
@@ -144,6 +149,7 @@ TEST(OptionsOk, ValuesNoListCouldShowSurviveOk) {
     odd.PeakHold = 9;
     odd.fftmode = 1;
     odd.display = 5;
+    odd.voicecut = 3;
     EXPECT_EQ(LengthAt(kNoSelection), 0u);
     EXPECT_EQ(FftSizePosition(16), 8);  // the last item
     EXPECT_EQ(FftSizePosition(7), kNoSelection);
@@ -162,13 +168,14 @@ TEST(OptionsOk, ValuesNoListCouldShowSurviveOk) {
     EXPECT_EQ(after.fftmode, 1);
     EXPECT_EQ(after.PeakHold, 0);
     EXPECT_EQ(after.display, 1);
+    EXPECT_EQ(after.voicecut, 3);  // neither voice removal radio was checked
 }
 
 TEST(OptionsLayout, NewStyleShellSizes) {
     // unitX 6, unitA 4: s is the scrollbar width when wider than 2u + 1.
     OptionsLayout l = OptionsRelayout(6, 4, 16, 18);
     EXPECT_EQ(l.dialog.width, 232 + 16);
-    EXPECT_EQ(l.dialog.height, 190 + 16 + 2 + 18);
+    EXPECT_EQ(l.dialog.height, 225 + 16 + 2 + 18);
     EXPECT_EQ(l.lengthList.width, 54 + 16);
     EXPECT_EQ(l.rateBar.width, 201 + 16);  // 804 / 4
     // A narrow scrollbar gives way to 2u + 1; divisions truncate.

@@ -25,6 +25,9 @@ TEST(DialogJapaneseTexts, AreShiftJisBytes) {
     EXPECT_EQ(ja::kOptionCopyValue, Cp932("ｽｸﾛｰﾙﾊﾞｰの値をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ(&V)"));
     EXPECT_EQ(ja::kOptionLevelWarning, Cp932("演奏終了時にレベル警告を出す(&L)"));
     EXPECT_EQ(ja::kOptionKeepTempo, Cp932("テンポを保つ(&E)"));
+    EXPECT_EQ(ja::kOptionVoiceGroup, Cp932("ボーカル除去"));
+    EXPECT_EQ(ja::kOptionVoiceClassic, Cp932("従来のL-R(モノラル)(&C)"));
+    EXPECT_EQ(ja::kOptionVoiceStereo, Cp932("ステレオのまま(&S)"));
     EXPECT_EQ(ja::kCancel, Cp932("ｷｬﾝｾﾙ"));
     EXPECT_EQ(ja::kLengthItems[1], Cp932("１.５秒"));
     EXPECT_EQ(ja::kLengthItems[5], Cp932("1/11秒"));
@@ -67,7 +70,8 @@ TEST(DialogJapaneseTexts, OptionLabelsCoverTheTemplateOnce) {
         EXPECT_NE(label.japanese, nullptr);
     }
     EXPECT_EQ(ids, (std::set<int>{1,   2,   120, 121, 122, 123, 124, 125, 128, 130, 131,
-                                  145, 147, 151, 152, 153, 154, 155, 156, 157, 195}));
+                                  145, 147, 151, 152, 153, 154, 155, 156, 157, 158,
+                                  159, 160, 195}));
     ControlTexts japanese = LabelTexts(kOptionLabels, kOptionLabelCount, true);
     EXPECT_EQ(japanese.at(125), Cp932("再生速度(&R):"));
     EXPECT_EQ(japanese.at(195), Cp932("ﾋﾟｰｸﾎｰﾙﾄﾞ(&P)"));
@@ -78,6 +82,8 @@ TEST(DialogJapaneseTexts, OptionLabelsCoverTheTemplateOnce) {
     EXPECT_EQ(english.at(153), "Parametric equalizer");
     EXPECT_EQ(english.at(2), "Cancel");
     EXPECT_EQ(english.at(157), "Keep &tempo");
+    EXPECT_EQ(english.at(159), "&Classic L-R (mono)");
+    EXPECT_EQ(english.at(160), "Keep &stereo");
     EXPECT_EQ(OptionCaption(true), Cp932("オプション設定"));
 }
 

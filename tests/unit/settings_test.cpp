@@ -57,13 +57,15 @@ TEST(ReadSettings, NoFileGivesTheDefaults) {
     EXPECT_EQ(s.useclip, 0);
     EXPECT_EQ(s.levelwarning, 1);
     EXPECT_EQ(s.keeptempo, 0);
+    EXPECT_EQ(s.voicecut, 0);
 }
 
 TEST(ReadSettings, ValidValuesAreTakenAsWritten) {
     MapStore store;
     store.values = {{"fftmode", "153"},   {"eq3", "6"},   {"fftparam", "16"}, {"mado", "2"},
                     {"deltatime", "256"}, {"bits", "8"},  {"channel", "1"},   {"freq", "8000"},
-                    {"PeakHold", "2"},    {"eq0", "-72"}, {"dialog3d", "0"},  {"keeptempo", "1"}};
+                    {"PeakHold", "2"},    {"eq0", "-72"}, {"dialog3d", "0"},  {"keeptempo", "1"},
+                    {"voicecut", "1"}};
     Settings s = ReadSettings(store, true);
     EXPECT_EQ(s.fftmode, 153);
     EXPECT_EQ(s.eq[3], -6);
@@ -77,6 +79,7 @@ TEST(ReadSettings, ValidValuesAreTakenAsWritten) {
     EXPECT_EQ(s.PeakHold, 2);
     EXPECT_EQ(s.dialog3d, 0);
     EXPECT_EQ(s.keeptempo, 1);
+    EXPECT_EQ(s.voicecut, 1);
 }
 
 TEST(ReadSettings, ValuesLaterCodeCannotTakeFallBack) {
@@ -96,10 +99,11 @@ TEST(ReadSettings, ValuesLaterCodeCannotTakeFallBack) {
     EXPECT_EQ(s.eq[5], -500);  // bar gains stay unchecked
     store.values = {{"fftmode", "0"}};
     EXPECT_EQ(ReadSettings(store, true).fftmode, 152);
-    // Keeping the tempo is on only for exactly 1.
+    // Keeping the tempo and the stereo voice removal are on only for exactly 1.
     for (const char* odd : {"2", "-1", "on", "", "4294967297"}) {
-        store.values = {{"keeptempo", odd}};
+        store.values = {{"keeptempo", odd}, {"voicecut", odd}};
         EXPECT_EQ(ReadSettings(store, true).keeptempo, 0) << odd;
+        EXPECT_EQ(ReadSettings(store, true).voicecut, 0) << odd;
     }
     store.values = {{"keeptempo", " 1"}};
     EXPECT_EQ(ReadSettings(store, true).keeptempo, 1);
@@ -117,13 +121,14 @@ TEST(WriteSettings, WritesEveryKeyInOrder) {
     s.eq[3] = -6;
     s.freq = 22050;
     s.keeptempo = 1;
+    s.voicecut = 1;
     WriteSettings(s, store, true);
     std::vector<std::string> keys;
     for (auto& write : store.writes) keys.push_back(write.first);
     std::vector<std::string> expected = {"levelwarning", "useclip"};
     for (int i = 0; i < 20; ++i) expected.push_back("eq" + std::to_string(i));
     for (const char* key : {"smooth", "monochrome", "PeakHold", "deltatime", "dialog3d", "display",
-                            "bits", "channel", "freq", "fftparam", "mado", "fftmode", "keeptempo"})
+                            "bits", "channel", "freq", "fftparam", "mado", "fftmode", "keeptempo", "voicecut"})
         expected.push_back(key);
     EXPECT_EQ(keys, expected);
     EXPECT_EQ(store.writes[5].second, "6");

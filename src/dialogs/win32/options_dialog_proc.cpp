@@ -126,6 +126,8 @@ void ShowControls(HWND dialog) {
     CheckIf(dialog, option_ids::kCopyValue, c.useclip);
     CheckIf(dialog, option_ids::kLevelWarning, c.levelWarning);
     CheckIf(dialog, option_ids::kKeepTempo, c.keepTempo);
+    CheckIf(dialog, option_ids::kVoiceClassic, c.voiceClassic);
+    CheckIf(dialog, option_ids::kVoiceStereo, c.voiceStereo);
 }
 
 OptionControls ReadControls(HWND dialog) {
@@ -145,6 +147,8 @@ OptionControls ReadControls(HWND dialog) {
     c.useclip = Checked(dialog, option_ids::kCopyValue);
     c.levelWarning = Checked(dialog, option_ids::kLevelWarning);
     c.keepTempo = Checked(dialog, option_ids::kKeepTempo);
+    c.voiceClassic = Checked(dialog, option_ids::kVoiceClassic);
+    c.voiceStereo = Checked(dialog, option_ids::kVoiceStereo);
     return c;
 }
 

@@ -160,17 +160,12 @@ void StartMonitor() {
         EndRun();
         return;
     }
-    if (!PrepareRunBuffers(kMonitorBufferCount)) return;
+    if (!PrepareRunBuffers(kMonitorBufferCount, true)) return;
     for (int i = kMonitorOutputBase; i < kWaveHeaderCount; ++i) *waveHeader[i] = {};
     if (!QueueInput()) return;
     monitor = MonitorRun{0, 1};
     run.playing = true;
     SetPlayPriority(true);
-    // With the tempo kept, the playing rate transposes the input too.
-    if (!StartPitchShiftRun()) {
-        EndRun();
-        return;
-    }
     if (waveIn.start(engine.input) != MMSYSERR_NOERROR) {
         ShowUserMessage(IDS_REC_FAILED, ja::kRecFailed);
         SetPlayPriority(false);

@@ -122,16 +122,12 @@ void StartPlayback() {
     if (!BeginRun()) return;
     FormatFields source = ReadFormatFields(fileFormat.Data());
     SetInitialScanStep(source.samplesPerSec, source.channels);
-    if (!OpenDevice() || !PrepareRunBuffers(kPlayBufferCount)) {
+    if (!OpenDevice() || !PrepareRunBuffers(kPlayBufferCount, true)) {
         EndRun();
         return;
     }
     run.playing = true;
     SetPlayPriority(true);
-    if (!StartPitchShiftRun()) {
-        EndRun();
-        return;
-    }
 
     WindowDc dc(Host().Window(), program.darkScheme);
     if (!FillRing(dc.get()) || !QueueRing()) {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "audiofile/format_state.h"
 #include "audiofile/win32/acm_binding.h"
@@ -10,8 +11,9 @@
 #include "base/program_state.h"
 #include "base/run_state.h"
 #include "dsp/control_state.h"
+#include "dsp/frame_stages.h"
 #include "dsp/parametric_text.h"
-#include "dsp/pcm_pitch_shift.h"
+#include "dsp/pcm_stage.h"
 #include "dsp/rate_model.h"
 #include "engine/engine_texts.h"
 #include "engine/win32/engine_host.h"
@@ -27,22 +29,34 @@ namespace {
 // The parametric band values read at the start of the run.
 std::array<double, kParametricValues> parametricBands;
 
-// The run's transposition ("Keep tempo").
-PcmPitchShift runShift;
+// The run's stages: the voice removal before the frame pipeline (in place
+// of the channel operation, so that the spectrum shows what is played), the
+// transposition after it.
+struct RunStages {
+    PcmStage voice;
+    PcmStage shift;
+};
+RunStages stages;
 
-PipelineInputs CurrentInputs(bool endOfData) {
+PcmSource CurrentSource() {
+    PcmSource source;
+    source.layoutCode = formatState.layout;
+    source.formatTag = formatState.tag;
+    source.decoderStream = acm.stream != nullptr;
+    source.sampleRate = formatState.sampleRate;
+    return source;
+}
+
+PipelineInputs CurrentInputs(bool playing, bool endOfData) {
     PipelineInputs in;
     in.frame.mado = program.settings.mado;
     in.frame.viewItem = program.viewItem;
     in.frame.deltatime = program.settings.deltatime;
     in.frame.unitX = program.units.unitX;
     in.frame.unitY = program.units.unitY;
-    in.source.layoutCode = formatState.layout;
-    in.source.formatTag = formatState.tag;
-    in.source.decoderStream = acm.stream != nullptr;
-    in.source.sampleRate = formatState.sampleRate;
-    in.channelOperation = controlState.channel.operation;
-    in.playing = run.playing;
+    in.source = CurrentSource();
+    in.channelOperation = RunChannelOperation();
+    in.playing = playing;
     in.endOfData = endOfData;
     return in;
 }
@@ -56,42 +70,89 @@ EqualizerSettings CurrentEqualizer() {
     return eq;
 }
 
-}  // namespace
-
-BufferRoles PlayRoles(int target) { return {kStagingBuffer, kChannelBuffer, target}; }
-
-uint32_t ProcessBuffer(FrameDisplay& display, const BufferRoles& roles, uint32_t byteCount,
-                       bool endOfData) {
-    PipelineInputs in = CurrentInputs(endOfData);
+// The frame pipeline and the stages after it, for `byteCount` bytes of
+// buffer `source`; `upstreamDone` says that nothing follows them.
+uint32_t ProcessFromPipeline(FrameDisplay& display, int source, int target, uint32_t byteCount,
+                             bool upstreamDone) {
+    PipelineInputs in = CurrentInputs(run.playing, upstreamDone);
     EqualizerSettings eq = CurrentEqualizer();
     in.equalizer = &eq;
-    int source = ApplyChannelOperation(controlState.channel, in.source, engine.buffer, roles.channel,
-                                       roles.source, byteCount);
-    uint32_t output = ProcessFrames(pipelineState, display, in, engine.buffer[source],
-                                    engine.buffer[roles.target], byteCount, engine.bufferSize);
-    return ShiftRunPitch(engine.buffer[roles.target], output, engine.bufferSize, endOfData);
+    const uint32_t output = ProcessFrames(pipelineState, display, in, engine.buffer[source],
+                                          engine.buffer[target], byteCount, engine.bufferSize);
+    return ProcessPcmStage(stages.shift, engine.buffer[target], output, engine.bufferSize,
+                           upstreamDone);
 }
 
-bool StartPitchShiftRun() {
-    const PipelineInputs in = CurrentInputs(false);
-    const double semitones = KeptTempoShift(program.playingRate, program.settings.keeptempo != 0);
-    const double shift = IsProcessable(in.source) ? semitones : 0.0;
-    if (StartPcmPitchShift(runShift, shift, OutputLayoutCode(in), in.source.sampleRate))
+}  // namespace
+
+BufferRoles PlayRoles(int target) {
+    return {kStagingBuffer, kChannelBuffer, target};
+}
+
+int RunChannelOperation() {
+    return ChainChannelOperation(program.settings.voicecut, controlState.channel.operation,
+                                 CurrentSource());
+}
+
+int RunOutputLayout(bool devicePlays) {
+    return OutputLayoutCode(CurrentInputs(devicePlays, false));
+}
+
+bool StartRunStages(bool devicePlays) {
+    StopRunStages();
+    const PcmSource source = CurrentSource();
+    const bool removeVoice =
+        RemovesVoiceInStereo(program.settings.voicecut, controlState.channel.operation, source);
+    const double semitones =
+        IsProcessable(source) ? KeptTempoShift(program.playingRate, program.settings.keeptempo != 0)
+                              : 0.0;
+    const int shiftLayout = RunOutputLayout(devicePlays);
+    std::unique_ptr<FrameStage> voice, shift;
+    if (removeVoice) voice = MakeVoiceRemovalStage(source.sampleRate);
+    if (semitones != 0.0)
+        shift = MakePitchShiftStage(source.sampleRate, LayoutChannels(shiftLayout), semitones);
+    if ((voice || !removeVoice) && (shift || semitones == 0.0) &&
+        StartPcmStage(stages.voice, std::move(voice), source.layoutCode) &&
+        StartPcmStage(stages.shift, std::move(shift), shiftLayout))
         return true;
+    StopRunStages();
     ShowUserMessage(IDS_NOT_ENOUGH_MEMORY, ja::kNotEnoughMemory);
     return false;
 }
 
-uint32_t ShiftRunPitch(uint8_t* buffer, uint32_t byteCount, uint32_t capacity, bool endOfData) {
-    return ShiftPcmPitch(runShift, buffer, byteCount, capacity, endOfData);
+uint32_t RunStagesRoom() {
+    return PcmStageTailBytes(stages.voice);
 }
 
-uint32_t TakeShiftedTail(uint8_t* buffer, uint32_t capacity) {
-    return TakePcmShiftTail(runShift, buffer, capacity);
+void StopRunStages() {
+    StopPcmStage(stages.voice);
+    StopPcmStage(stages.shift);
 }
 
-void StopPitchShiftRun() {
-    StopPcmPitchShift(runShift);
+uint32_t ProcessBuffer(FrameDisplay& display, const BufferRoles& roles, uint32_t byteCount,
+                       bool endOfData) {
+    if (!PcmStageOn(stages.voice)) {
+        const PipelineInputs in = CurrentInputs(run.playing, endOfData);
+        const int source = ApplyChannelOperation(controlState.channel, in.source, engine.buffer,
+                                                 roles.channel, roles.source, byteCount);
+        return ProcessFromPipeline(display, source, roles.target, byteCount, endOfData);
+    }
+    std::memmove(engine.buffer[roles.channel], engine.buffer[roles.source], byteCount);
+    const uint32_t n = ProcessPcmStage(stages.voice, engine.buffer[roles.channel], byteCount,
+                                       engine.bufferSize, endOfData);
+    return ProcessFromPipeline(display, roles.channel, roles.target, n,
+                               endOfData && !PcmStageOwesTail(stages.voice));
+}
+
+uint32_t TakeRunTail(FrameDisplay& display, const BufferRoles& roles) {
+    while (PcmStageOwesTail(stages.voice)) {
+        const uint32_t n =
+            TakePcmStageTail(stages.voice, engine.buffer[roles.channel], engine.bufferSize);
+        const uint32_t out = ProcessFromPipeline(display, roles.channel, roles.target, n,
+                                                 !PcmStageOwesTail(stages.voice));
+        if (out > 0) return out;
+    }
+    return TakePcmStageTail(stages.shift, engine.buffer[roles.target], engine.bufferSize);
 }
 
 void ReadParametricBands() {

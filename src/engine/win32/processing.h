@@ -1,6 +1,13 @@
-// The per-buffer processing chain shared by playback and saving: the
-// channel operation, then the frame pipeline into a wave buffer, then, with
-// "Keep tempo", the transposition.
+// The per-buffer processing chain of every run (play, monitor, save), in
+// one place: the channel operation, or with "Keep stereo" the voice
+// removal stage in its place; the frame pipeline into a wave buffer; then,
+// with "Keep tempo", the transposition.
+//
+// The stages hold sound from buffer to buffer and keep the run's length:
+// their lag is dropped at the start, and at the end of the data their last
+// frames follow the last buffer (see dsp/pcm_stage.h). What the last buffer
+// has no room for, a run that needs every frame (a save) takes with
+// TakeRunTail.
 #pragma once
 
 #include <cstdint>
@@ -14,7 +21,8 @@ namespace lomvex {
 extern PipelineState pipelineState;
 
 // Which wave buffers one processing step uses: the sound to process, where
-// the channel operation may write, and where the output goes.
+// the channel operation (or the voice removal) writes, and where the
+// output goes.
 struct BufferRoles {
     int source;
     int channel;
@@ -25,32 +33,33 @@ struct BufferRoles {
 // output) into wave buffer `target`.
 BufferRoles PlayRoles(int target);
 
-// Processes `byteCount` bytes of sound through the channel operation and
-// the frame pipeline, drawing into `display` as it goes; returns the output
-// length in bytes.
+// The run's stages, started at its start before its buffers are made
+// (`devicePlays`: a device runs, so the sound keeps both channels); they
+// take the layout and rate of the sound they get. Each one is off, and no
+// failure, unless its setting asks for it and the sound can be processed.
+// False after the memory message (the caller ends the run).
+bool StartRunStages(bool devicePlays);
+// The bytes each wave buffer needs beyond its content so that the last one
+// holds what the stages before the frame pipeline give back at the end.
+uint32_t RunStagesRoom();
+// At the end of every run (EndRun): every stage off, its memory freed.
+void StopRunStages();
+
+// Processes `byteCount` bytes of sound through the chain, drawing into
+// `display` as it goes; returns the output length in bytes.
 uint32_t ProcessBuffer(FrameDisplay& display, const BufferRoles& roles, uint32_t byteCount,
                        bool endOfData);
 
-// "Keep tempo": the playing rate as a transposition of what the frame
-// pipeline puts out, in every run that processes its sound (see
-// dsp/pcm_pitch_shift.h for how the run keeps its length).
-//
-// StartPitchShiftRun: at a run's start, once its buffers are made and
-// `run.playing` tells whether a device runs; it takes the layout and rate
-// of the pipeline's output. Off, and no failure, unless the tempo is kept
-// at a rate other than 0 and the sound can be processed. False after the
-// memory message (the caller ends the run).
-bool StartPitchShiftRun();
-// Transposes the `byteCount` bytes the pipeline wrote to `buffer` (which
-// holds `capacity`) in place; returns the length to play or write.
-// ProcessBuffer calls it; a run that processes its buffers otherwise calls
-// it on each of them.
-uint32_t ShiftRunPitch(uint8_t* buffer, uint32_t byteCount, uint32_t capacity, bool endOfData);
-// After the buffer with the end of the data: the next piece of the
-// transposition's last frames that did not fit into it (0 when none is left).
-uint32_t TakeShiftedTail(uint8_t* buffer, uint32_t capacity);
-// At the end of every run (EndRun): off, its memory freed.
-void StopPitchShiftRun();
+// After the buffer with the end of the data: the next piece of the stages'
+// last frames that did not fit into it, through the rest of the chain into
+// wave buffer `roles.target`; 0 when none is left.
+uint32_t TakeRunTail(FrameDisplay& display, const BufferRoles& roles);
+
+// The channel operation the chain applies to the current sound: the
+// control panel's, or "nothing" where the voice removal stands in for it.
+int RunChannelOperation();
+// The chain's output layout for the current sound and settings.
+int RunOutputLayout(bool devicePlays);
 
 // Reads the nine parametric fields into the equalizer's band values (only
 // in the parametric mode; at the start of every run).

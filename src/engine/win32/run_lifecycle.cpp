@@ -62,14 +62,19 @@ bool BeginRun() {
     return true;
 }
 
-bool PrepareRunBuffers(int count) {
+bool PrepareRunBuffers(int count, bool devicePlays) {
     FormatFields pcm = ReadFormatFields(fileFormat.Data());
     fileFormat.Release();
     Host().SetIdleControls(false);
     engine.controls.idleOff = true;
+    if (!StartRunStages(devicePlays)) {
+        EndRun();
+        return false;
+    }
     uint32_t content = IsDecoding() ? acm.outputSize : run.oneTimeLength;
     bool overlap = program.settings.mado != kWindowRect;
-    uint32_t size = WaveBufferSize(content, overlap, program.settings.fftparam, formatState.layout);
+    uint32_t size = WaveBufferSize(content, overlap, program.settings.fftparam, formatState.layout) +
+                    RunStagesRoom();
     if (!AllocWaveBuffers(count, size, pcm.bitsPerSample)) {
         EndRun();
         return false;
@@ -105,7 +110,7 @@ void EndRun(RunEnd end) {
     CloseDevice(engine.input, waveIn, kRingBuffers);
     CloseDevice(engine.output, waveOut, kWaveHeaderCount);
     FreeWaveBuffers();
-    StopPitchShiftRun();
+    StopRunStages();
     const bool cutOff = end == RunEnd::Stopped || end == RunEnd::Closing;
     if (cutOff && IsDecoding()) ResetAcmStream();
     CloseAcmStream();

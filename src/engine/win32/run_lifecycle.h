@@ -20,9 +20,11 @@ namespace lomvex {
 bool BeginRun();
 
 // Once the sink is open: releases the format record, turns the idle
-// controls off, allocates `count` wave buffers and points the decoder at
-// them. False after the buffers' message (the run has then ended).
-bool PrepareRunBuffers(int count);
+// controls off, starts the processing chain's stages (`devicePlays`: a
+// device runs, not a save), allocates `count` wave buffers with room for
+// the stages' last frames and points the decoder at them. False after the
+// stages' or the buffers' message (the run has then ended).
+bool PrepareRunBuffers(int count, bool devicePlays);
 
 // Turns the run controls on: Stop and Pause (playing), or Stop alone with
 // the panel disabled (saving).

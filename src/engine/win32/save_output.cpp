@@ -89,7 +89,7 @@ bool CreateOutput(const std::string& path) {
     }
     const uint8_t* sound =
         IsDecoding() ? reinterpret_cast<const uint8_t*>(&acm.target) : fileFormat.Data();
-    int operation = controlState.channel.operation;
+    const int operation = RunChannelOperation();
     SavedFormatBytes bytes = SavedFormat(
         ReadFormatFields(sound), operation == kChannelMonaural || operation == kChannelMinusOne);
     mmioWrite(save.output, reinterpret_cast<const char*>(bytes.data()), bytes.size());
@@ -210,10 +210,11 @@ void RunSaveLoop() {
         const bool shown = due || engine.endOfData;
         written = WriteProcessed(ReadAndProcess(n, shown), shown);
     }
-    // A transposed sound ends with the frames its last buffer had no room
-    // for; there are none unless the data was read to its end.
+    // The stages' last frames that the last buffer had no room for; there
+    // are none unless the data was read to its end.
     while (written && SaveRunning()) {
-        uint32_t n = TakeShiftedTail(engine.buffer[0], engine.bufferSize);
+        NullFrameDisplay hidden;
+        uint32_t n = TakeRunTail(hidden, PlayRoles(0));
         if (n == 0) break;
         written = WriteProcessed(n, true);
     }
@@ -253,14 +254,8 @@ void SaveProcessedOutput(const std::string& path) {
         save.dc.reset();
         return;
     }
-    if (!PrepareRunBuffers(kPlayBufferCount)) {
+    if (!PrepareRunBuffers(kPlayBufferCount, false)) {
         CloseOutput();
-        save.dc.reset();
-        return;
-    }
-    if (!StartPitchShiftRun()) {
-        CloseOutput();
-        EndRun();
         save.dc.reset();
         return;
     }

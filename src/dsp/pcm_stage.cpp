@@ -1,6 +1,6 @@
-// The pitch shifter over PCM buffers: conversion in steps of a block, the
+// A streaming stage over PCM buffers: conversion in steps of a block, the
 // lag dropped at the start and given back at the end.
-#include "dsp/pcm_pitch_shift.h"
+#include "dsp/pcm_stage.h"
 
 #include <algorithm>
 #include <new>
@@ -13,13 +13,13 @@ namespace {
 
 constexpr int kBlockFrames = 4096;
 
-double* SecondOrNull(PcmPitchShift& s, double* second) {
-    return LayoutChannels(s.layout) == 2 ? second : nullptr;
+double* SecondOrNull(PcmStage& s) {
+    return LayoutChannels(s.layout) == 2 ? s.second.get() : nullptr;
 }
 
 // Writes `count` frames of first/second from `from` on to `out`, after
 // dropping what is left of the lag; returns the frames written.
-int WriteDroppingLag(PcmPitchShift& s, uint8_t* out, int from, int count) {
+int WriteDroppingLag(PcmStage& s, uint8_t* out, int from, int count) {
     const int drop = static_cast<int>(std::min<long long>(s.toDrop, count));
     s.toDrop -= drop;
     WritePcmFrames(out, s.layout, count - drop, s.first.get() + from + drop,
@@ -29,57 +29,62 @@ int WriteDroppingLag(PcmPitchShift& s, uint8_t* out, int from, int count) {
 
 }  // namespace
 
-bool StartPcmPitchShift(PcmPitchShift& state, double semitones, int layout, double sampleRate) {
-    StopPcmPitchShift(state);
-    if (semitones == 0.0) return true;
-    PcmPitchShift s;
+bool StartPcmStage(PcmStage& state, std::unique_ptr<FrameStage> stage, int layout) {
+    StopPcmStage(state);
+    if (!stage) return true;
+    PcmStage s;
     s.layout = layout;
-    if (!StartPitchShift(s.shifter, sampleRate, LayoutChannels(layout))) return false;
-    SetPitchShift(s.shifter, semitones);
-    const int latency = PitchShiftLatency(s.shifter);
-    s.block = kBlockFrames;
-    const int size = std::max(s.block, latency);
+    const int size = std::max(kBlockFrames, stage->Latency());
     s.first.reset(new (std::nothrow) double[size]());
     s.second.reset(new (std::nothrow) double[size]());
     if (!s.first || !s.second) return false;
-    s.toDrop = latency;
-    s.on = true;
+    s.toDrop = stage->Latency();
+    s.stage = std::move(stage);
     state = std::move(s);
     return true;
 }
 
-void StopPcmPitchShift(PcmPitchShift& state) {
-    state = PcmPitchShift{};
+void StopPcmStage(PcmStage& state) {
+    state = PcmStage{};
 }
 
-uint32_t ShiftPcmPitch(PcmPitchShift& state, uint8_t* pcm, uint32_t byteCount, uint32_t capacity,
-                       bool endOfData) {
-    if (!state.on) return byteCount;
+bool PcmStageOn(const PcmStage& state) {
+    return state.stage != nullptr;
+}
+
+uint32_t PcmStageTailBytes(const PcmStage& state) {
+    if (!state.stage) return 0;
+    return static_cast<uint32_t>(state.stage->Latency()) * LayoutBytesPerFrame(state.layout);
+}
+
+uint32_t ProcessPcmStage(PcmStage& state, uint8_t* pcm, uint32_t byteCount, uint32_t capacity,
+                         bool endOfData) {
+    if (!state.stage) return byteCount;
     const int frameBytes = LayoutBytesPerFrame(state.layout);
     const uint32_t frames = byteCount / frameBytes;
     uint32_t written = 0;
     for (uint32_t pos = 0; pos < frames;) {
-        const int count = static_cast<int>(std::min<uint32_t>(state.block, frames - pos));
+        const int count = static_cast<int>(std::min<uint32_t>(kBlockFrames, frames - pos));
         ReadPcmFrames(pcm + pos * frameBytes, state.layout, count, state.first.get(),
                       state.second.get());
-        ShiftPitch(state.shifter, state.first.get(), SecondOrNull(state, state.second.get()),
-                   count);
+        state.stage->Process(state.first.get(), SecondOrNull(state), count);
         written += WriteDroppingLag(state, pcm + written * frameBytes, 0, count);
         pos += count;
     }
     uint32_t out = written * frameBytes;
-    if (endOfData && state.tailFrames == 0) {
-        FlushPitchShift(state.shifter, state.first.get(), SecondOrNull(state, state.second.get()));
-        state.tailFrames = PitchShiftLatency(state.shifter);
+    if (endOfData && !state.flushed) {
+        state.flushed = true;
+        state.stage->Flush(state.first.get(), SecondOrNull(state));
+        state.tailFrames = state.stage->Latency();
         state.tailGiven = static_cast<int>(std::min<long long>(state.toDrop, state.tailFrames));
         state.toDrop -= state.tailGiven;
-        out += TakePcmShiftTail(state, pcm + out, capacity > out ? capacity - out : 0);
+        out += TakePcmStageTail(state, pcm + out, capacity > out ? capacity - out : 0);
     }
     return out;
 }
 
-uint32_t TakePcmShiftTail(PcmPitchShift& state, uint8_t* pcm, uint32_t capacity) {
-    if (!state.on) return 0;
+uint32_t TakePcmStageTail(PcmStage& state, uint8_t* pcm, uint32_t capacity) {
+    if (!state.stage) return 0;
     const int frameBytes = LayoutBytesPerFrame(state.layout);
     const int count = static_cast<int>(
         std::min<uint32_t>(state.tailFrames - state.tailGiven, capacity / frameBytes));
@@ -87,6 +92,10 @@ uint32_t TakePcmShiftTail(PcmPitchShift& state, uint8_t* pcm, uint32_t capacity)
     const int written = WriteDroppingLag(state, pcm, state.tailGiven, count);
     state.tailGiven += count;
     return written * frameBytes;
+}
+
+bool PcmStageOwesTail(const PcmStage& state) {
+    return state.stage && state.flushed && state.tailGiven < state.tailFrames;
 }
 
 }  // namespace lomvex

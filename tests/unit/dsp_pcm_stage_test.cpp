@@ -1,7 +1,7 @@
-// The pitch shifter over a run's PCM buffers: a run keeps its length
-// whatever the buffer sizes and the room for the tail, a tone comes out
-// shifted in place in every layout.
-#include "dsp/pcm_pitch_shift.h"
+// A streaming stage over a run's PCM buffers, with the pitch shifter as the
+// stage: a run keeps its length whatever the buffer sizes and the room for
+// the tail, a tone comes out shifted in place in every layout.
+#include "dsp/pcm_stage.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/tone_measure.h"
+#include "dsp/frame_stages.h"
 #include "dsp/pcm_frames.h"
 
 namespace lomvex {
@@ -38,8 +39,8 @@ Bytes Tones(int layout, int frames, double hz, double from = 0.0) {
 
 // Runs `pcm` through a started shifter in buffers of `bufferFrames` with
 // `room` spare bytes each, then takes the tail in pieces of `tailBytes`.
-Bytes StreamBuffers(PcmPitchShift& shift, const Bytes& pcm, int layout, int bufferFrames,
-                    uint32_t room, uint32_t tailBytes) {
+Bytes StreamBuffers(PcmStage& shift, const Bytes& pcm, int layout, int bufferFrames, uint32_t room,
+                    uint32_t tailBytes) {
     const uint32_t frameBytes = LayoutBytesPerFrame(layout);
     Bytes out;
     std::vector<uint8_t> buffer(bufferFrames * frameBytes + room);
@@ -48,14 +49,18 @@ Bytes StreamBuffers(PcmPitchShift& shift, const Bytes& pcm, int layout, int buff
             static_cast<uint32_t>(std::min<size_t>(bufferFrames * frameBytes, pcm.size() - at));
         std::copy(pcm.begin() + at, pcm.begin() + at + n, buffer.begin());
         const bool end = at + n == pcm.size();
-        const uint32_t got = ShiftPcmPitch(shift, buffer.data(), n, n + room, end);
+        const uint32_t got = ProcessPcmStage(shift, buffer.data(), n, n + room, end);
         EXPECT_LE(got, n + room);
         out.insert(out.end(), buffer.begin(), buffer.begin() + got);
     }
     std::vector<uint8_t> piece(tailBytes);
-    while (uint32_t got = TakePcmShiftTail(shift, piece.data(), tailBytes))
+    while (uint32_t got = TakePcmStageTail(shift, piece.data(), tailBytes))
         out.insert(out.end(), piece.begin(), piece.begin() + got);
     return out;
+}
+
+std::unique_ptr<FrameStage> Shifter(double semitones, int layout) {
+    return MakePitchShiftStage(kRate, LayoutChannels(layout), semitones);
 }
 
 // Both channels of `pcm` as doubles (the second stays 0 for one channel).
@@ -66,7 +71,7 @@ std::vector<std::vector<double>> Channels(const Bytes& pcm, int layout) {
     return x;
 }
 
-TEST(PcmPitchShift, ARunKeepsItsLengthWhateverTheBuffers) {
+TEST(PcmStage, ARunKeepsItsLengthWhateverTheBuffers) {
     struct Case {
         int layout, frames, bufferFrames;
         uint32_t room, tailBytes;
@@ -77,21 +82,33 @@ TEST(PcmPitchShift, ARunKeepsItsLengthWhateverTheBuffers) {
          {Case{kStereo16, 44100, 1024, 0, 1000}, Case{kStereo16, 44100, 16384, 20000, 4},
           Case{kStereo16, 1000, 4096, 0, 4096}, Case{0, 30001, 7000, 3, 5},
           Case{kLayout16Bit, 5000, 5000, 100000, 64}}) {
-        PcmPitchShift shift;
-        ASSERT_TRUE(StartPcmPitchShift(shift, -3.0, c.layout, kRate));
+        PcmStage shift;
+        ASSERT_TRUE(StartPcmStage(shift, Shifter(-3.0, c.layout), c.layout));
         const Bytes out = StreamBuffers(shift, Tones(c.layout, c.frames, 440.0), c.layout,
                                         c.bufferFrames, c.room, c.tailBytes);
         EXPECT_EQ(out.size(), static_cast<size_t>(c.frames) * LayoutBytesPerFrame(c.layout))
             << "layout " << c.layout << ", " << c.frames << " frames in " << c.bufferFrames;
-        EXPECT_EQ(TakePcmShiftTail(shift, std::vector<uint8_t>(64).data(), 64), 0u);
+        EXPECT_EQ(TakePcmStageTail(shift, std::vector<uint8_t>(64).data(), 64), 0u);
+        EXPECT_FALSE(PcmStageOwesTail(shift));
     }
 }
 
-TEST(PcmPitchShift, AToneIsShiftedInPlaceInEveryLayout) {
+TEST(PcmStage, WithoutAStageBuffersPassUntouched) {
+    PcmStage none;
+    ASSERT_TRUE(StartPcmStage(none, nullptr, kStereo16));
+    Bytes pcm = Tones(kStereo16, 1000, 440.0);
+    const Bytes before = pcm;
+    EXPECT_EQ(ProcessPcmStage(none, pcm.data(), 4000, 8000, true), 4000u);
+    EXPECT_EQ(pcm, before);
+    EXPECT_EQ(PcmStageTailBytes(none), 0u);
+    EXPECT_FALSE(PcmStageOwesTail(none));
+}
+
+TEST(PcmStage, AToneIsShiftedInPlaceInEveryLayout) {
     const double up = std::pow(2.0, 2.0 / 12.0);
     for (int layout : {kStereo16, kLayout16Bit, kLayoutStereo, 0}) {
-        PcmPitchShift shift;
-        ASSERT_TRUE(StartPcmPitchShift(shift, 2.0, layout, kRate));
+        PcmStage shift;
+        ASSERT_TRUE(StartPcmStage(shift, Shifter(2.0, layout), layout));
         const Bytes out =
             StreamBuffers(shift, Tones(layout, 88200, 440.0, 0.5), layout, 4410, 64, 4096);
         const std::vector<std::vector<double>> x = Channels(out, layout);

@@ -1,0 +1,19 @@
+// The streaming stages a run can hold, each made as a FrameStage
+// (frame_stage.h) over its own state.
+#pragma once
+
+#include <memory>
+
+#include "dsp/frame_stage.h"
+
+namespace lomvex {
+
+// The pitch shifter (pitch_shift.h) for `channels` (1 or 2) at `sampleRate`
+// Hz, shifted by `semitones`. Null when the memory cannot be had.
+std::unique_ptr<FrameStage> MakePitchShiftStage(double sampleRate, int channels, double semitones);
+
+// The stereo voice removal (voice_removal.h) at `sampleRate` Hz. Null when
+// the memory cannot be had or the rate is refused.
+std::unique_ptr<FrameStage> MakeVoiceRemovalStage(double sampleRate);
+
+}  // namespace lomvex
