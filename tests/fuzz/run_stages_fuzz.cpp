@@ -1,0 +1,59 @@
+// Fuzzes the streaming stages over a run's PCM buffers, as the engine uses
+// them: the first bytes choose the stage (voice removal or pitch shift), the
+// layout, the sample rate, the buffer size and the spare room; the rest is
+// the sound, cut into buffers and ended with the tail taken in pieces. A run
+// must write exactly as many frames as it read, and never past a buffer.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
+
+#include "dsp/frame_stages.h"
+#include "dsp/pcm_frames.h"
+#include "dsp/pcm_stage.h"
+
+namespace {
+
+constexpr double kRates[] = {8000, 11025, 16000, 22050, 32000, 44100, 48000};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using namespace lomvex;
+    if (size < 5) return 0;
+    const bool voice = data[0] & 1;
+    const int layout = voice ? (data[0] & 2 ? 3 : 2) : (data[0] >> 1) & 3;
+    const double rate = kRates[data[1] % 7];
+    const uint32_t frameBytes = LayoutBytesPerFrame(layout);
+    const uint32_t bufferBytes = (1 + data[2] * 37u) * frameBytes;
+    const uint32_t room = data[3] * 11u;
+    const double semitones = (static_cast<int>(data[4]) - 128) / 10.0;
+    data += 5;
+    size -= 5;
+    const size_t total = size - size % frameBytes;
+
+    PcmStage stage;
+    std::unique_ptr<FrameStage> made =
+        voice ? MakeVoiceRemovalStage(rate)
+              : MakePitchShiftStage(rate, LayoutChannels(layout), semitones);
+    if (!made || !StartPcmStage(stage, std::move(made), layout)) std::abort();
+    std::vector<uint8_t> buffer(bufferBytes + room + 8);
+    size_t written = 0;
+    for (size_t at = 0; at < total || at == 0; at += bufferBytes) {
+        const uint32_t n = static_cast<uint32_t>(std::min<size_t>(bufferBytes, total - at));
+        std::copy(data + at, data + at + n, buffer.begin());
+        const bool end = at + n >= total;
+        const uint32_t got = ProcessPcmStage(stage, buffer.data(), n, n + room, end);
+        if (got > n + room) std::abort();
+        written += got;
+        if (end) break;
+    }
+    while (uint32_t got = TakePcmStageTail(stage, buffer.data(), bufferBytes)) {
+        if (got > bufferBytes) std::abort();
+        written += got;
+    }
+    if (written != total || PcmStageOwesTail(stage)) std::abort();
+    StopPcmStage(stage);
+    return 0;
+}
