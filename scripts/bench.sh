@@ -130,6 +130,39 @@ playback_share() {
   stop_sound_server
 }
 
+# The share of one core lomvex.exe takes while the save timer has it play
+# the song with "L-R(minusOne)" and the settings given (key=value ...), over
+# PLAY_SECONDS of wall time, into the sound server as above.
+processed_playback_share() {
+  local label="$1" pid="" seconds="${PLAY_SECONDS:-20}"
+  shift
+  start_sound_server || return 1
+  PULSE_SERVER="unix:$PULSE_DIR/native" "$WINE" "$BUILD/$WINE_TREE/lomvex_save_timer.exe" \
+    "$(winepath_of "$SONG")" "/play:$((seconds + 5))" "$@" \
+    </dev/null >"$WORK/play_timer.log" 2>&1 9>&- &
+  for _ in $(seq 200); do
+    grep -q playing "$WORK/play_timer.log" 2>/dev/null && break
+    sleep 0.1
+  done
+  pid="$(pgrep -f 'lomvex\.exe' | head -n 1 || true)"
+  if [ -z "$pid" ] || ! grep -q playing "$WORK/play_timer.log"; then
+    echo "lomvex.exe did not play for the measurement: $(cat "$WORK/play_timer.log")" >&2
+  else
+    sleep 2 # past the start
+    local ticks start end t0 t1
+    ticks="$(getconf CLK_TCK)"
+    start="$(awk '{ print $14 + $15 }' "/proc/$pid/stat")" t0="$(date +%s.%N)"
+    sleep "$seconds"
+    end="$(awk '{ print $14 + $15 }' "/proc/$pid/stat")" t1="$(date +%s.%N)"
+    awk -v c="$((end - start))" -v hz="$ticks" -v a="$t0" -v b="$t1" -v l="$label" 'BEGIN {
+      printf "Playback, %s: lomvex.exe used %.2f s of CPU in %.2f s, %.1f %% of one core (goal < 10 %%)\n",
+        l, c / hz, b - a, 100 * c / hz / (b - a) }'
+  fi
+  wait || true
+  wineserver -k </dev/null >/dev/null 2>&1 || true
+  stop_sound_server
+}
+
 smaller() { awk -v a="$1" -v b="$2" 'BEGIN { print (a + 0 < b + 0) ? a : b }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
@@ -152,6 +185,7 @@ echo "Save time / FFmpeg time: N=256 $(ratio "$best_256" "$best_ffmpeg") (goal <
 
 echo "== Playing the song =="
 playback_share
+processed_playback_share "L-R(minusOne) with Keep stereo" voicecut=1
 stop_wine_server
 
 echo "== Native benchmarks: transform against FFTW, chain, save path =="

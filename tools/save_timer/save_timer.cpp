@@ -10,9 +10,13 @@
 //
 // Usage: lomvex_save_timer SONG.wav OUTPUT.wav [key=value ...]
 // (Windows paths; each key=value goes into the settings file.)
+// With /play:SECONDS in place of OUTPUT.wav it plays the song with
+// "L-R(minusOne)" for that long instead, prints "playing" once Play took,
+// and closes the program: bench.sh measures its share of a core meanwhile.
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <string>
 
@@ -70,6 +74,21 @@ double Seconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
     return static_cast<double>(to.QuadPart - from.QuadPart) / frequency.QuadPart;
 }
 
+// Plays for `seconds`, then closes the program; 0 when it played and ended
+// cleanly.
+int PlayFor(LomvexProcess& program, int seconds) {
+    program.PostCommand(IDM_PLAY);
+    if (!lomvex::e2e::WaitUntil([&] { return program.IsEnabled(IDM_STOP); })) {
+        std::fprintf(stderr, "Play did not start\n");
+        return 1;
+    }
+    std::printf("playing\n");
+    std::fflush(stdout);
+    Sleep(static_cast<DWORD>(seconds) * 1000);
+    program.Close();
+    return program.WaitForExit() == 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -78,7 +97,6 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string song = argv[1], output = argv[2];
-    DeleteFileA(output.c_str());
     LomvexProcess program;
     if (!program.Start("\"" + song + "\"", ProfileWith(argc, argv)) || !program.MainWindow() ||
         !lomvex::e2e::WaitUntil([&] { return program.IsEnabled(IDM_PLAY); })) {
@@ -86,6 +104,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     program.PostCommand(IDC_CHANNEL_MINUS_ONE);
+    if (output.rfind("/play:", 0) == 0) return PlayFor(program, std::atoi(output.c_str() + 6));
+    DeleteFileA(output.c_str());
     program.PostCommand(IDM_SAVE);
     if (!program.AnswerFileDialog("Save", output)) {
         std::fprintf(stderr, "no Save dialog\n");
