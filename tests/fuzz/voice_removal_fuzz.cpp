@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (state.n != 0) std::abort();
         return 0;
     }
-    long long work = 0, in = 0, out = 0;
+    long long work = 0;
     std::vector<double> left, right;
     while (!reader.AtEnd() && work < kWorkBudget) {
         const int count = reader.U16() % 6000;
@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         lomvex::RemoveVoice(state, left.data(), right.data(), count);
         CheckFinite(left, count);
         CheckFinite(right, count);
-        in += count, out += count, work += count + 1;
+        work += count + 1;
     }
     const int latency = lomvex::VoiceRemovalLatency(state);
     left.assign(latency, 0.0);
@@ -76,6 +76,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     lomvex::FlushVoiceRemoval(state, left.data(), right.data());
     CheckFinite(left, latency);
     CheckFinite(right, latency);
-    if (out + latency != in + latency) std::abort();
     return 0;
 }
