@@ -9,7 +9,7 @@ namespace {
 
 constexpr double kStep = 1.0145453349375237;  // a quarter semitone, 2^(1/48)
 constexpr double kSalienceTopHz = 4000.0;     // harmonics the salience looks at
-constexpr double kVoicedRatio = 2.5;          // salience over the band's mean level
+constexpr double kVoicedRatio = 1.5;          // salience over the band's mean level
 constexpr int kLobe = 2;                      // half width of a Hann main lobe, bins
 
 // The highest compressed value within a bin of frequency `hz`.
