@@ -1,20 +1,79 @@
-// Stand-in voice removal: a delay line and the side signal.
+// The stream around the frames: input ring, frame schedule, overlap-add.
+//
+// Time line: frame j covers input [j*H - N + H, j*H + H), so it is
+// analysed when input j*H + H has arrived, and its mask is made once frame
+// j + kLookAhead is analysed. Samples are final when the last frame that
+// covers them is added; a latency of N + kLookAhead * H lets every output
+// frame be final when it is written, at any point within a hop.
 #include "dsp/voice_removal.h"
 
 #include <algorithm>
+#include <cmath>
 #include <new>
+#include <utility>
 
 namespace lomvex {
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kFrameSeconds = 0.1;  // N is the largest power of two within
+constexpr double kLowestRate = 1000.0;
+constexpr double kHighestRate = 400000.0;
+constexpr double kOverlapGain = 1.5;  // sum of squared periodic Hann windows at hop N/4
+
+// Frame j is complete: window it, transform it, hand it to the mask, and
+// once the look-ahead is there, add the masked frame j - kLookAhead.
+void ProcessFrame(VoiceRemovalState& s, long long j) {
+    const int n = s.n;
+    const long long start = j * s.hop - n + s.hop;
+    for (int k = 0; k < n; ++k) {
+        const long long at = (start + k) & s.ringMask;
+        s.re[k] = s.window[k] * s.input[0][at];
+        s.im[k] = s.window[k] * s.input[1][at];
+    }
+    Fft(s.fft, s.re.get(), s.im.get(), kFftForward);
+    AddVoiceFrame(s.mask, s.re.get(), s.im.get());
+    const long long masked = j - kLookAhead;
+    if (masked < 0) return;
+    MaskVoiceFrame(s.mask, s.re.get(), s.im.get());
+    Fft(s.fft, s.re.get(), s.im.get(), kFftInverse);
+    const long long outStart = masked * s.hop - n + s.hop;
+    for (int k = 0; k < n; ++k) {
+        const long long at = (outStart + k) & s.ringMask;
+        const double w = s.window[k] / kOverlapGain;
+        s.output[0][at] += w * s.re[k];
+        s.output[1][at] += w * s.im[k];
+    }
+}
+
+}  // namespace
 
 bool StartVoiceRemoval(VoiceRemovalState& state, double sampleRate) {
     state = VoiceRemovalState{};
-    if (!(sampleRate >= 4000 && sampleRate <= 200000)) return false;
-    const int latency = static_cast<int>(sampleRate * 0.05);
-    for (auto& d : state.delay) {
-        d.reset(new (std::nothrow) double[latency]());
-        if (!d) return false;
+    if (!(sampleRate >= kLowestRate && sampleRate <= kHighestRate)) return false;
+    int m = 6;
+    while (Pow2(m + 1) <= kFrameSeconds * sampleRate) ++m;
+    const int n = Pow2(m);
+    VoiceRemovalState s;
+    s.n = n;
+    s.hop = n / 4;
+    s.latency = n + kLookAhead * s.hop;
+    const int ring = 4 * n;
+    s.ringMask = ring - 1;
+    s.window.reset(new (std::nothrow) double[n]);
+    s.re.reset(new (std::nothrow) double[n]);
+    s.im.reset(new (std::nothrow) double[n]);
+    for (int c = 0; c < 2; ++c) {
+        s.input[c].reset(new (std::nothrow) double[ring]());
+        s.output[c].reset(new (std::nothrow) double[ring]());
+        if (!s.input[c] || !s.output[c]) return false;
     }
-    state.latency = latency;
+    if (!s.window || !s.re || !s.im || !MakeFftTables(s.fft, m) ||
+        !MakeVoiceMask(s.mask, n, sampleRate)) {
+        return false;
+    }
+    for (int k = 0; k < n; ++k) s.window[k] = 0.5 - 0.5 * std::cos(2.0 * kPi * k / n);
+    state = std::move(s);
     return true;
 }
 
@@ -23,13 +82,28 @@ int VoiceRemovalLatency(const VoiceRemovalState& state) {
 }
 
 void RemoveVoice(VoiceRemovalState& state, double* left, double* right, int count) {
-    for (int i = 0; i < count; ++i) {
-        const int at = static_cast<int>(state.count++ % state.latency);
-        const double l = state.delay[0][at], r = state.delay[1][at];
-        state.delay[0][at] = left[i];
-        state.delay[1][at] = right[i];
-        left[i] = (l - r) / 2;
-        right[i] = (r - l) / 2;
+    if (state.n == 0) return;
+    double* io[2] = {left, right};
+    for (int done = 0; done < count;) {
+        const int piece =
+            std::min<long long>(count - done, state.hop - state.inputCount % state.hop);
+        for (int c = 0; c < 2; ++c) {
+            for (int k = 0; k < piece; ++k) {
+                state.input[c][(state.inputCount + k) & state.ringMask] = io[c][done + k];
+            }
+        }
+        const long long first = state.inputCount;
+        state.inputCount += piece;
+        if (state.inputCount % state.hop == 0)
+            ProcessFrame(state, state.inputCount / state.hop - 1);
+        for (int c = 0; c < 2; ++c) {
+            for (int k = 0; k < piece; ++k) {
+                double& slot = state.output[c][(first + k - state.latency) & state.ringMask];
+                io[c][done + k] = slot;
+                slot = 0.0;
+            }
+        }
+        done += piece;
     }
 }
 

@@ -1,0 +1,172 @@
+// Centre, harmonic share, pitch comb, smoothing and reverb memory per frame.
+#include "dsp/voice_mask.h"
+
+#include <algorithm>
+#include <cmath>
+#include <new>
+#include <utility>
+
+#include "dsp/voice_pitch.h"
+
+namespace lomvex {
+namespace {
+
+constexpr int kWide = 2;             // bins each side of the centre's local maximum
+constexpr int kAcross = 8;           // bins each side of the median across frequency
+constexpr double kLowFromHz = 90.0;  // the bass band ends here ...
+constexpr double kLowToHz = 140.0;   // ... and the voice is taken in full from here
+constexpr double kTopHz = 10000.0;
+constexpr double kReverbSeconds = 1.0;  // time for the memory to fall by 60 dB
+constexpr double kReverbShare = 0.8;    // reverb power per unit of voice power
+constexpr int kReverbSpread = 2;        // bins each side the reverb memory reaches
+constexpr double kReverbFloor = 0.15;   // least amplitude gain of the subtraction
+constexpr double kTiny = 1e-30;
+
+enum Part { kLeftRe, kLeftIm, kRightRe, kRightIm, kParts };
+
+int Slot(long long frame) {
+    return static_cast<int>(((frame % kMaskFrames) + kMaskFrames) % kMaskFrames);
+}
+
+double* Row(const std::unique_ptr<double[]>& rows, int bins, long long frame) {
+    return rows.get() + static_cast<long long>(Slot(frame)) * bins;
+}
+
+double* Part(const VoiceMask& m, long long frame, int part) {
+    return m.spectra.get() + (static_cast<long long>(Slot(frame)) * kParts + part) * m.bins;
+}
+
+double MedianOf(double* values, int count) {
+    std::nth_element(values, values + count / 2, values + count);
+    return values[count / 2];
+}
+
+// The harmonic share and the harmonic centre of frame `s`.
+void FindHarmonicCentre(VoiceMask& m, long long s) {
+    const double* centre = Row(m.centre, m.bins, s);
+    double values[2 * kAcross + 1];
+    for (int k = 0; k < m.bins; ++k) {
+        for (int f = 0; f < kMaskFrames; ++f) values[f] = m.wide[f * m.bins + k];
+        const double across = MedianOf(values, kMaskFrames);
+        const int from = std::max(0, k - kAcross), to = std::min(m.bins - 1, k + kAcross);
+        std::copy(centre + from, centre + to + 1, values);
+        const double along = MedianOf(values, to - from + 1);
+        const double h = across * across, p = along * along;
+        m.share[k] = h / (h + p + kTiny);
+        m.harmonic[k] = centre[k] * m.share[k];
+    }
+}
+
+// Sums over the bins k-1 .. k+1 of frames s-1 .. s+1: the product of the
+// channels and the power of each.
+void LocalPowers(const VoiceMask& m, long long s, int k, double& cross, double& left,
+                 double& right) {
+    cross = left = right = 0.0;
+    for (long long f = s - 1; f <= s + 1; ++f) {
+        const double *lr = Part(m, f, kLeftRe), *li = Part(m, f, kLeftIm);
+        const double *rr = Part(m, f, kRightRe), *ri = Part(m, f, kRightIm);
+        for (int b = std::max(0, k - 1); b <= std::min(m.bins - 1, k + 1); ++b) {
+            cross += lr[b] * rr[b] + li[b] * ri[b];
+            left += lr[b] * lr[b] + li[b] * li[b];
+            right += rr[b] * rr[b] + ri[b] * ri[b];
+        }
+    }
+}
+
+double LowBandWeight(const VoiceMask& m, int k) {
+    if (k <= m.lowFrom) return 0.0;
+    if (k >= m.lowTo) return 1.0;
+    return static_cast<double>(k - m.lowFrom) / (m.lowTo - m.lowFrom);
+}
+
+// The amplitude gain that takes the remembered reverb power off `power`.
+double ReverbGain(const VoiceMask& m, int k, double power) {
+    double memory = 0.0;
+    for (int b = std::max(0, k - kReverbSpread); b <= std::min(m.bins - 1, k + kReverbSpread);
+         ++b) {
+        memory = std::max(memory, m.reverb[b]);
+    }
+    const double left = 1.0 - kReverbShare * memory / (power + kTiny);
+    return std::sqrt(std::max(kReverbFloor * kReverbFloor, left));
+}
+
+}  // namespace
+
+bool MakeVoiceMask(VoiceMask& mask, int n, double sampleRate) {
+    mask = VoiceMask{};
+    VoiceMask m;
+    m.bins = n / 2 + 1;
+    const long long rows = static_cast<long long>(kMaskFrames) * m.bins;
+    m.spectra.reset(new (std::nothrow) double[kParts * rows]());
+    m.centre.reset(new (std::nothrow) double[rows]());
+    m.wide.reset(new (std::nothrow) double[rows]());
+    for (auto* scratch : {&m.harmonic, &m.share, &m.comb, &m.compressed, &m.reverb}) {
+        scratch->reset(new (std::nothrow) double[m.bins]());
+        if (!*scratch) return false;
+    }
+    if (!m.spectra || !m.centre || !m.wide) return false;
+    m.binHz = sampleRate / n;
+    m.topHz = std::min(kTopHz, 0.45 * sampleRate);
+    m.lowFrom = static_cast<int>(kLowFromHz / m.binHz);
+    m.lowTo = std::max(m.lowFrom + 1, static_cast<int>(kLowToHz / m.binHz));
+    const double hopSeconds = n / 4 / sampleRate;
+    m.reverbDecay = std::pow(10.0, -6.0 * hopSeconds / kReverbSeconds);
+    m.n = n;
+    mask = std::move(m);
+    return true;
+}
+
+void AddVoiceFrame(VoiceMask& m, const double* re, const double* im) {
+    const long long f = m.frames++;
+    double *lr = Part(m, f, kLeftRe), *li = Part(m, f, kLeftIm);
+    double *rr = Part(m, f, kRightRe), *ri = Part(m, f, kRightIm);
+    double* centre = Row(m.centre, m.bins, f);
+    double* wide = Row(m.wide, m.bins, f);
+    for (int k = 0; k < m.bins; ++k) {
+        const int mirror = (m.n - k) & (m.n - 1);
+        const double a = re[k], b = im[k], c = re[mirror], d = im[mirror];
+        lr[k] = 0.5 * (a + c), li[k] = 0.5 * (b - d);
+        rr[k] = 0.5 * (b + d), ri[k] = 0.5 * (c - a);
+        centre[k] = std::sqrt(std::max(0.0, lr[k] * rr[k] + li[k] * ri[k]));
+    }
+    for (int k = 0; k < m.bins; ++k) {
+        double most = 0.0;
+        for (int b = std::max(0, k - kWide); b <= std::min(m.bins - 1, k + kWide); ++b) {
+            most = std::max(most, centre[b]);
+        }
+        wide[k] = most;
+    }
+}
+
+void MaskVoiceFrame(VoiceMask& m, double* re, double* im) {
+    const long long s = m.frames - 1 - kLookAhead;
+    FindHarmonicCentre(m, s);
+    const double f0 = TrackVoicePitch(m.harmonic.get(), m.bins, m.binHz, m.compressed.get());
+    MarkHarmonics(m.harmonic.get(), m.bins, m.binHz, f0, m.topHz, m.comb.get());
+    const double *lr = Part(m, s, kLeftRe), *li = Part(m, s, kLeftIm);
+    const double *rr = Part(m, s, kRightRe), *ri = Part(m, s, kRightIm);
+    for (int k = 0; k < m.bins; ++k) m.reverb[k] *= m.reverbDecay;
+    for (int k = 0; k < m.bins; ++k) {
+        double cross, left, right;
+        LocalPowers(m, s, k, cross, left, right);
+        const double voice = m.comb[k] * m.share[k] * LowBandWeight(m, k);
+        const double common = std::max(0.0, cross);
+        double gainLeft = 1.0 - voice * std::min(1.0, common / (left + kTiny));
+        double gainRight = 1.0 - voice * std::min(1.0, common / (right + kTiny));
+        if (k > m.lowFrom) {
+            gainLeft *= ReverbGain(m, k, gainLeft * gainLeft * (lr[k] * lr[k] + li[k] * li[k]));
+            gainRight *= ReverbGain(m, k, gainRight * gainRight * (rr[k] * rr[k] + ri[k] * ri[k]));
+        }
+        const double dry = voice * std::max(0.0, lr[k] * rr[k] + li[k] * ri[k]);
+        m.harmonic[k] = dry;
+        const double Lr = gainLeft * lr[k], Li = gainLeft * li[k];
+        const double Rr = gainRight * rr[k], Ri = gainRight * ri[k];
+        re[k] = Lr - Ri, im[k] = Li + Rr;
+        if (k > 0 && k < m.n / 2) {
+            re[m.n - k] = Lr + Ri, im[m.n - k] = Rr - Li;
+        }
+    }
+    for (int k = 0; k < m.bins; ++k) m.reverb[k] = std::max(m.reverb[k], m.harmonic[k]);
+}
+
+}  // namespace lomvex

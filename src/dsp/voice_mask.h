@@ -1,0 +1,59 @@
+// The per-bin gains of voice removal, frame by frame, and the history they
+// need.
+//
+// For each bin of a frame, with L and R its two channels:
+//  - centre: sqrt(max(0, Re(L conj R))), the magnitude of what both channels
+//    hold in common (uncorrelated side parts add nothing to it on average);
+//  - harmonic share of the centre: H^2 / (H^2 + P^2), H the median across
+//    the frames around it (of the centre's local maximum over a few bins,
+//    so a voice's vibrato stays harmonic) and P the median across nearby
+//    bins: kick and snare spread across frequency and go;
+//  - the voice: the harmonic centre near the harmonics of the pitch found in
+//    it (voice_pitch.h), above the low band where the bass lives;
+//  - each channel keeps 1 - voice * (centre power / its power), both sums
+//    taken over neighbouring bins and frames against musical noise;
+//  - the voice's reverb: a memory of the voice's power per bin, decaying as
+//    a room does, is taken off the rest by spectral subtraction.
+#pragma once
+
+#include <memory>
+
+namespace lomvex {
+
+constexpr int kLookAhead = 2;  // frames after the masked one that its mask reads
+constexpr int kLookBack = 6;   // frames before it
+constexpr int kMaskFrames = kLookBack + 1 + kLookAhead;
+
+struct VoiceMask {
+    int n = 0;     // transform length; 0 until made
+    int bins = 0;  // N/2 + 1
+    double binHz = 0.0;
+    double topHz = 0.0;        // highest harmonic taken as the voice
+    int lowFrom = 0;           // bins below pass untouched (the bass)
+    int lowTo = 0;             // from here on the voice is taken in full
+    double reverbDecay = 0.0;  // power factor of the reverb memory per frame
+    long long frames = 0;      // frames added
+
+    std::unique_ptr<double[]> spectra;     // kMaskFrames rings of L re, L im, R re, R im
+    std::unique_ptr<double[]> centre;      // kMaskFrames rows of centre magnitudes
+    std::unique_ptr<double[]> wide;        // the same, the maximum over nearby bins
+    std::unique_ptr<double[]> harmonic;    // scratch: harmonic centre of the masked frame
+    std::unique_ptr<double[]> share;       // scratch: its harmonic share
+    std::unique_ptr<double[]> comb;        // scratch: harmonics of the voice
+    std::unique_ptr<double[]> compressed;  // scratch of the pitch tracker
+    std::unique_ptr<double[]> reverb;      // memory of the voice's power per bin
+};
+
+// Makes `mask` for transforms of `n` points at `sampleRate`; false, with
+// n = 0, when the memory cannot be had.
+bool MakeVoiceMask(VoiceMask& mask, int n, double sampleRate);
+
+// Takes the forward transform of the newest frame (left in re, right in
+// im) into the history.
+void AddVoiceFrame(VoiceMask& mask, const double* re, const double* im);
+
+// Writes into re/im (N points) the spectrum of the frame kLookAhead before
+// the newest, with the voice taken out, ready for the inverse transform.
+void MaskVoiceFrame(VoiceMask& mask, double* re, double* im);
+
+}  // namespace lomvex
