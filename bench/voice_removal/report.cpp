@@ -88,6 +88,12 @@ void PrintGoals(const std::vector<Score>& scores, const std::string& lomvex,
     Goal("30-150 Hz within 1.5 dB of the truth", low <= 1.5, "%+.2f dB", 1.5 - low);
     Goal("correlation within 0.2 of the truth's", corr <= 0.2, "%+.3f", 0.2 - corr);
     Goal(">= 30x real time (slowest song)", speed >= 30, "%.2f of the goal", speed / 30);
+    double peerSpeed = 0;
+    for (const Score& s : Of(scores, peers.back())) peerSpeed += s.realTime / rows.size();
+    double ownSpeed = 0;
+    for (const Score& s : rows) ownSpeed += s.realTime / rows.size();
+    std::printf("  (speed beside %s, run side by side on the same songs: %.3f times its speed)\n",
+                peers.back().c_str(), ownSpeed / peerSpeed);
 }
 
 }  // namespace lomvex::vbench

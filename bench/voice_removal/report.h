@@ -23,7 +23,8 @@ void PrintScores(const std::vector<Score>& scores);
 void PrintMeans(const std::vector<Score>& scores, const std::vector<std::string>& methods);
 
 // Goals of the method named `lomvex`; `peers` are the blind methods it must
-// beat by 3 dB on every song.
+// beat by 3 dB on every song; its speed is also given as a ratio to the last
+// peer's.
 void PrintGoals(const std::vector<Score>& scores, const std::string& lomvex,
                 const std::vector<std::string>& peers);
 
