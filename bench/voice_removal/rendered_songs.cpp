@@ -45,12 +45,12 @@ bool LoadSet(const std::string& folder, const std::string& set, Stereo& accompan
 }
 
 Song MakeSong(const std::string& name, const Stereo& accompaniment, const Channel& dry, bool reverb,
-              double leftDb) {
+              double leftDb, size_t rightDelay) {
     Song song{name, accompaniment, reverb ? Reverb(dry, 17) : Silence(kLength)};
     const double leftGain = std::pow(10.0, leftDb / 20);
     for (size_t i = 0; i < kLength; ++i) {
         song.voice.left[i] += leftGain * dry[i];
-        song.voice.right[i] += dry[i];
+        if (i >= rightDelay) song.voice.right[i] += dry[i - rightDelay];
     }
     LevelSong(song);
     return song;
@@ -64,9 +64,10 @@ std::vector<Song> RenderedSongs(const std::string& folder, std::string& problem)
     if (!LoadSet(folder, "a", a, voiceA, problem) || !LoadSet(folder, "b", b, voiceB, problem)) {
         return {};
     }
-    return {MakeSong("sampled a dry", a, voiceA, false, 0.0),
-            MakeSong("sampled a reverb", a, voiceA, true, 0.0),
-            MakeSong("sampled b +0.6dB left", b, voiceB, false, 0.6)};
+    return {MakeSong("sampled a dry", a, voiceA, false, 0.0, 0),
+            MakeSong("sampled a reverb", a, voiceA, true, 0.0, 0),
+            MakeSong("sampled b +0.6dB left", b, voiceB, false, 0.6, 0),
+            MakeSong("sampled b 0.3ms late right", b, voiceB, false, 0.0, 13)};
 }
 
 }  // namespace lomvex::vbench
