@@ -13,7 +13,7 @@ JOBS="${JOBS:-2}"
 APT_PACKAGES=(cmake g++ clang libgtest-dev libbenchmark-dev libfftw3-dev
   g++-mingw-w64-i686 wine wine32:i386 xvfb x11-utils imagemagick
   fonts-ipafont-gothic locales sox lame vorbis-tools pulseaudio pulseaudio-utils
-  libpulse0:i386 python3)
+  libpulse0:i386 python3 libstb-dev)
 
 APT_UPDATED=""
 

@@ -21,9 +21,14 @@ FormatFields ReadFormatFields(const uint8_t* record) {
     return f;
 }
 
-bool IsPlayablePcm(const FormatFields& f) {
-    return f.channels > 0 && f.samplesPerSec > 0 && f.blockAlign > 0 &&
-           (f.bitsPerSample == 8 || f.bitsPerSample == 16);
+ShapeProblem FindShapeProblem(const FormatFields& f) {
+    if (f.channels < 1 || f.channels > 2) return ShapeProblem::Channels;
+    if (f.samplesPerSec < kLowestPlayableRate || f.samplesPerSec > kHighestPlayableRate)
+        return ShapeProblem::Rate;
+    if (f.tag != kTagPcm) return f.blockAlign > 0 ? ShapeProblem::None : ShapeProblem::Block;
+    if (f.bitsPerSample != 8 && f.bitsPerSample != 16) return ShapeProblem::Bits;
+    if (f.blockAlign != f.channels * f.bitsPerSample / 8) return ShapeProblem::Block;
+    return ShapeProblem::None;
 }
 
 void WriteFormatFields(uint8_t* record, const FormatFields& f) {

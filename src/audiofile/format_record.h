@@ -68,8 +68,18 @@ void WriteFormatFields(uint8_t* record, const FormatFields& fields);
 // rate × block align.
 FormatFields PcmFormat(uint32_t rate, int channels, int bits);
 
-// True when the pipeline and displays can take a PCM record: at least one
-// channel, a rate, a block alignment and 8- or 16-bit samples.
-bool IsPlayablePcm(const FormatFields& fields);
+// The sample rates the engine plays: the device is opened at up to twice
+// and down to half of them, and the meters and transforms assume at least
+// the lowest.
+constexpr uint32_t kLowestPlayableRate = 8000;
+constexpr uint32_t kHighestPlayableRate = 96000;
+
+// What in a format record the engine cannot play, checked in this order.
+enum class ShapeProblem { None, Channels, Rate, Bits, Block };
+
+// Every record: one or two channels and a rate in the playable range. PCM
+// also needs 8- or 16-bit samples and a block alignment of exactly
+// channels × bytes per sample; a compressed record needs a block alignment.
+ShapeProblem FindShapeProblem(const FormatFields& fields);
 
 }  // namespace lomvex

@@ -1,8 +1,5 @@
-// Ogg Vorbis recognition by fixed offsets of the first page.
-//
-// Nothing checks the page's segment table or the Vorbis packet signature:
-// the fields are taken where a first page holding only the identification
-// header puts them.
+// Ogg Vorbis recognition from the first page: the first packet's signature
+// names the codec, and a Vorbis identification header gives the fields.
 #include "audiofile/ogg_header.h"
 
 #include <cstdio>
@@ -11,11 +8,31 @@
 namespace lomvex {
 namespace {
 
-// Offsets from the start of the page (27-byte page header, one lacing
-// byte, then the identification packet).
-constexpr uint32_t kChannelsAt = 39;  // u8
-constexpr uint32_t kRateAt = 40;      // u32
-constexpr uint32_t kBitRateAt = 48;   // u32, nominal, bit/s, signed
+// Offsets from the start of the page: the segment count, then after the
+// 27-byte page header and the lacing bytes the first packet.
+constexpr uint32_t kSegmentCountAt = 26;
+constexpr uint32_t kPageHeaderSize = 27;
+// Offsets inside the Vorbis identification packet.
+constexpr uint32_t kChannelsAt = 11;  // u8
+constexpr uint32_t kRateAt = 12;      // u32
+constexpr uint32_t kBitRateAt = 20;   // u32, nominal, bit/s, signed
+
+struct Signature {
+    const char* bytes;
+    size_t size;
+    const char* codec;
+};
+
+constexpr Signature kSignatures[] = {
+    {"\x01vorbis", 7, "Vorbis"},
+    {"OpusHead", 8, "Opus"},
+    {"\x7F"
+     "FLAC",
+     5, "FLAC"},
+    {"Speex   ", 8, "Speex"},
+    {"\x80theora", 7, "Theora"},
+};
+constexpr size_t kLongestSignature = 8;
 
 constexpr uint16_t kOggCbSize = 8;
 constexpr uint16_t kDecodedBits = 16;
@@ -29,20 +46,41 @@ bool ReadAt(ByteSource& source, uint32_t base, uint32_t at, uint8_t* bytes, size
     return source.Read(bytes, count) == count;
 }
 
+// The offset of the first packet from the page start; 0 when the data at
+// `base` is not an Ogg page header.
+uint32_t FirstPacketAt(ByteSource& source, uint32_t base) {
+    uint8_t capture[4];
+    uint8_t segments = 0;
+    if (!ReadAt(source, base, 0, capture, sizeof capture) || std::memcmp(capture, "OggS", 4) != 0 ||
+        !ReadAt(source, base, kSegmentCountAt, &segments, 1) || segments == 0) {
+        return 0;
+    }
+    return kPageHeaderSize + segments;
+}
+
 }  // namespace
 
-int ParseOggHeader(ByteSource& source, FormatBlock& block, uint32_t offset, std::string* dump) {
-    uint8_t capture[4];
-    if (!ReadAt(source, offset, 0, capture, sizeof capture) ||
-        std::memcmp(capture, "OggS", 4) != 0) {
-        return kHeaderNotRecognised;
+std::string OggFirstCodec(ByteSource& source, uint32_t offset) {
+    uint32_t packet = FirstPacketAt(source, offset);
+    uint8_t head[kLongestSignature] = {};
+    if (packet == 0 || !ReadAt(source, offset, packet, head, sizeof head)) return "";
+    for (const Signature& s : kSignatures) {
+        if (std::memcmp(head, s.bytes, s.size) == 0) return s.codec;
     }
+    return "unknown";
+}
+
+int ParseOggHeader(ByteSource& source, FormatBlock& block, uint32_t offset, std::string* dump) {
+    std::string codec = OggFirstCodec(source, offset);
+    if (codec.empty()) return kHeaderNotRecognised;
+    if (codec != "Vorbis") return kHeaderOtherCodec;
+    uint32_t packet = FirstPacketAt(source, offset);
     uint8_t channels = 0;
     uint8_t rateBytes[4];
     uint8_t bitRateBytes[4];
-    if (!ReadAt(source, offset, kChannelsAt, &channels, 1) ||
-        !ReadAt(source, offset, kRateAt, rateBytes, 4) ||
-        !ReadAt(source, offset, kBitRateAt, bitRateBytes, 4)) {
+    if (!ReadAt(source, offset, packet + kChannelsAt, &channels, 1) ||
+        !ReadAt(source, offset, packet + kRateAt, rateBytes, 4) ||
+        !ReadAt(source, offset, packet + kBitRateAt, bitRateBytes, 4)) {
         return kHeaderNotRecognised;
     }
     uint32_t rate = U32Le(rateBytes);

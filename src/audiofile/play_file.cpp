@@ -33,12 +33,12 @@ class Opener {
         opened_.dataSize = opened_.remaining = 0;
         uint32_t formType = 0;
         bool riff = file.DescendRiff(formType);
-        bool described = !riff                      ? DescribeUnwrapped(file)
+        bool described = !riff                        ? DescribeUnwrapped(file)
                          : formType == FourCc("WAVE") ? DescribeWave(file)
                                                       : DescribeWrappedMpeg(file);
         if (!described) return Close();
         const uint8_t* record = block_.Data();
-        if (!AcceptsPcmShape(record)) return Fail(IDS_NO_SUPPORT_FORMAT, ja::kNoPlayDriver);
+        if (!AcceptsShape(record)) return Close();
         host_.ShowFormat(record, block_.Size());
         if (!CheckDevice()) return Close();
         return riff ? FindWaveData(file) : UseWholeFile(file);
@@ -67,6 +67,11 @@ class Opener {
         int ogg = ParseOggHeader(file, block_, 0, nullptr);
         if (ogg == kHeaderNoMemory) return false;
         if (ogg == kHeaderParsed) return Kind(FileKind::Ogg);
+        if (ogg == kHeaderOtherCodec) {
+            std::string codec = OggFirstCodec(file, 0);
+            ShowUserMessage(IDS_OGG_NOT_VORBIS, ja::kOggNotVorbis, codec.c_str());
+            return false;
+        }
         ShowUserMessage(IDS_NOT_WAVE_FILE, ja::kNotRiffFile);
         return false;
     }
@@ -120,11 +125,28 @@ class Opener {
         return true;
     }
 
-    // PCM the pipeline and displays cannot take is refused before it plays
-    // as noise; other tags are decoded to 16-bit PCM later.
-    bool AcceptsPcmShape(const uint8_t* record) {
-        FormatFields fields = ReadFormatFields(record);
-        return fields.tag != kTagPcm || IsPlayablePcm(fields);
+    // A record the engine cannot play is refused with what is wrong with
+    // it, before anything sizes buffers or opens a device from it.
+    bool AcceptsShape(const uint8_t* record) {
+        FormatFields f = ReadFormatFields(record);
+        switch (FindShapeProblem(f)) {
+            case ShapeProblem::None:
+                return true;
+            case ShapeProblem::Channels:
+                ShowUserMessage(IDS_BAD_CHANNELS, ja::kBadChannels, unsigned{f.channels});
+                return false;
+            case ShapeProblem::Rate:
+                ShowUserMessage(IDS_BAD_RATE, ja::kBadRate,
+                                static_cast<unsigned long>(f.samplesPerSec));
+                return false;
+            case ShapeProblem::Bits:
+                ShowUserMessage(IDS_BAD_BITS, ja::kBadBits, unsigned{f.bitsPerSample});
+                return false;
+            case ShapeProblem::Block:
+                ShowUserMessage(IDS_BAD_BLOCK, ja::kBadBlock, unsigned{f.blockAlign});
+                return false;
+        }
+        return false;
     }
 
     bool CheckDevice() {

@@ -16,5 +16,12 @@ extern const char kMemoryLockFailed[];
 extern const char kDataEmpty[];
 extern const char kOutputAllocated[];
 extern const char kPathTooLong[];
+extern const char kBadChannels[];
+extern const char kBadRate[];
+extern const char kBadBits[];
+extern const char kBadBlock[];
+extern const char kOggNotVorbis[];
+extern const char kOggChained[];
+extern const char kOggDamaged[];
 
 }  // namespace lomvex::ja

@@ -17,5 +17,20 @@ const char kMemoryLockFailed[] = "メモリのロックに失敗しました。"
 const char kDataEmpty[] = "データ チャンクが空です。";
 const char kOutputAllocated[] = "他のソフトが再生回路を使っています。";
 const char kPathTooLong[] = "ファイル名が長すぎます。";
+const char kBadChannels[] =
+    "このファイルは %u チャンネルです。再生できるのはモノラルとステレオだけです。";
+const char kBadRate[] =
+    "このファイルのサンプリング周波数は %lu Hz です。再生できるのは 8000～96000 Hz だけです。";
+const char kBadBits[] =
+    "このファイルは %u ビットです。再生できるのは 8 ビットと 16 ビットの PCM だけです。";
+const char kBadBlock[] =
+    "このファイルのブロック長 (%u バイト) "
+    "がチャンネル数とビット数に合いません。ファイルが壊れています。";
+const char kOggNotVorbis[] =
+    "この Ogg ファイルの中身は %s で、Vorbis ではありません。再生できるのは Ogg Vorbis だけです。";
+const char kOggChained[] =
+    "この Ogg ファイルには複数のストリームが続いています。再生できるのは 1 ストリームの Ogg Vorbis "
+    "だけです。";
+const char kOggDamaged[] = "この Ogg Vorbis ファイルは壊れていて、デコードできません。";
 
 }  // namespace lomvex::ja

@@ -182,7 +182,9 @@ TEST(WaveDetail, RmpRawMp3AndOgg) {
     EXPECT_EQ(Text(mp3, id::kTotalTime), "2.500000 sec");  // the whole file at 16000 B/s
     EXPECT_EQ(Text(mp3, id::kRiffSize), "");
 
-    Bytes ogg = {'O', 'g', 'g', 'S'};
+    Bytes ogg = {'O', 'g', 'g', 'S', 0, 2};
+    ogg.resize(26, 0);
+    ogg.insert(ogg.end(), {1, 30, 1, 'v', 'o', 'r', 'b', 'i', 's'});
     ogg.resize(39, 0);
     ogg.push_back(2);
     AppendU32(ogg, 44100);
