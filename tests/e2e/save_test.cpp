@@ -30,8 +30,8 @@ class SaveTest : public SongTest {
     }
     void SaveTwoSemitonesUp();
     bool SaveFinished(const std::string& target) {
-        return WaitUntil([&] { return ReadSavedWave(target).valid && program_.IsEnabled(IDM_PLAY); },
-                         30000);
+        return WaitUntil(
+            [&] { return ReadSavedWave(target).valid && program_.IsEnabled(IDM_PLAY); }, 30000);
     }
 
     std::vector<int16_t> samples_;
@@ -172,7 +172,7 @@ TEST_F(SaveTest, KeepStereoRemovesTheCentreAndKeepsTheSides) {
     const size_t from = 22050, to = 77175;  // 0.5 s to 1.75 s
     for (const std::vector<double>* channel : {&left, &right})
         EXPECT_LT(ToneAmplitude(*channel, 1000, from, to), 6000 * 0.0316);  // 30 dB down
-    EXPECT_NEAR(ToneAmplitude(left, 300, from, to), 6000, 6000 * 0.06);  // within 0.5 dB
+    EXPECT_NEAR(ToneAmplitude(left, 300, from, to), 6000, 6000 * 0.06);     // within 0.5 dB
     EXPECT_LT(ToneAmplitude(right, 300, from, to), 6000 * 0.0316);
     EXPECT_EQ(CloseAndReadSetting("voicecut"), "1");
 }

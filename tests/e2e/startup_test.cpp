@@ -86,6 +86,35 @@ TEST(CommandLine, AnUnquotedPathWithSpacesOpensAndARateOptionIsKept) {
     EXPECT_EQ(IniKey(profile + "\\lomvex.INI", "freq"), "44100");
 }
 
+// An Ogg page whose one packet is a FLAC stream header: read at the Vorbis
+// offsets it once claimed 97 channels at 67 Hz and crashed the program at
+// start.
+Bytes FlacInOgg() {
+    const Bytes packet = {0x7F, 'F',  'L',  'A',  'C', 1, 0,    0,    2,    'f',
+                          'L',  'a',  'C',  0,    0,   0, 0x22, 0x12, 0x00, 0x12,
+                          0x00, 0x00, 0x61, 0x43, 0,   0, 0,    0};
+    Bytes page = {'O', 'g', 'g', 'S', 0, 2};
+    page.resize(26, 0);  // granule position, serial, sequence, checksum
+    page.push_back(1);
+    page.push_back(static_cast<uint8_t>(packet.size()));
+    page.insert(page.end(), packet.begin(), packet.end());
+    return page;
+}
+
+TEST(CommandLine, AnOggFileOfAnotherCodecIsRefusedAndTheProgramRuns) {
+    std::string profile = ProfileWith("flacogg", {});
+    ASSERT_TRUE(WriteBytes(profile + "\\song.ogg", FlacInOgg()));
+    LomvexProcess program;
+    ASSERT_TRUE(program.Start("\"" + profile + "\\song.ogg\"", profile));
+    MessageBoxInfo box = program.FindMessageBox();
+    ASSERT_NE(box.window, nullptr);
+    EXPECT_NE(box.text.find("FLAC"), std::string::npos) << box.text;
+    LomvexProcess::Answer(box);
+    ASSERT_NE(program.MainWindow(), nullptr);
+    program.Close();
+    EXPECT_EQ(program.WaitForExit(), 0);
+}
+
 // The test HOME's sound configuration, swapped for one whose default device
 // can play but not record while the object lives (the program reads it when
 // it starts).
@@ -95,9 +124,12 @@ class NoInputDevice {
         const std::string home = std::getenv("LOMVEX_TEST_HOME");
         path_ = WindowsPath(home + "/.asoundrc");
         saved_ = ReadBytes(path_);
-        const std::string config = "pcm.!default {\n type asym\n playback.pcm {\n  type file\n"
-                                   "  slave.pcm \"null\"\n  file \"" + home + "/played.raw\"\n"
-                                   "  format \"raw\"\n }\n capture.pcm {\n  type hw\n  card 99\n }\n}\n";
+        const std::string config =
+            "pcm.!default {\n type asym\n playback.pcm {\n  type file\n"
+            "  slave.pcm \"null\"\n  file \"" +
+            home +
+            "/played.raw\"\n"
+            "  format \"raw\"\n }\n capture.pcm {\n  type hw\n  card 99\n }\n}\n";
         WriteBytes(path_, Bytes(config.begin(), config.end()));
     }
     ~NoInputDevice() { WriteBytes(path_, saved_); }
@@ -110,14 +142,16 @@ class NoInputDevice {
 TEST(Startup, WithoutAnInputDeviceTheRecordFormatFallsBackAndIsWritten) {
     if (std::getenv("LOMVEX_TEST_HOME") == nullptr) GTEST_SKIP() << "no test HOME";
     NoInputDevice noInput;
-    std::string folder = ProfileWith("noinput", {{"freq", "44100"}, {"channel", "2"}, {"bits", "16"}});
+    std::string folder =
+        ProfileWith("noinput", {{"freq", "44100"}, {"channel", "2"}, {"bits", "16"}});
     LomvexProcess program;
     ASSERT_TRUE(program.Start("", folder));
     ASSERT_NE(program.MainWindow(), nullptr);
     program.PostCommand(IDM_ABOUT);
     HWND about = program.FindDialog("About Lomvex");
     ASSERT_NE(about, nullptr);
-    EXPECT_EQ(WindowText(GetDlgItem(about, IDC_ABOUT_DEVICE_COUNT)), "record device= 0  play device= 1");
+    EXPECT_EQ(WindowText(GetDlgItem(about, IDC_ABOUT_DEVICE_COUNT)),
+              "record device= 0  play device= 1");
     PressButton(about, IDOK);
     program.Close();
     EXPECT_EQ(program.WaitForExit(), 0);
