@@ -8,9 +8,13 @@
 #    song as L-R with an equalizer of the same three bands;
 #  - the share of one core lomvex.exe takes while it plays the song at the
 #    default settings;
+#  - the share of one core it takes playing with L-R(minusOne) kept in
+#    stereo;
 #  - the native benchmarks: the transform against FFTW, the processing chain
-#    and the save path (lomvex_bench), and the pitch shifter against
-#    rubberband and soundstretch (lomvex_pitch_bench).
+#    and the save path (lomvex_bench), the pitch shifter against
+#    rubberband and soundstretch (lomvex_pitch_bench), and the voice
+#    removal against its peers on songs of known stems (lomvex_voice_bench,
+#    with sampled stems that bench/voice_removal/render_songs.sh makes).
 # Each save is timed BENCH_RUNS times (default 3), alternating the programs;
 # the best time of each counts. Not part of test.sh: nothing here asserts.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
@@ -41,7 +45,7 @@ setup_wine_env
 
 echo "== Building =="
 cmake -S "$ROOT" -B "$BUILD/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$BUILD/native" -j "$JOBS" --target lomvex_bench lomvex_pitch_bench
+cmake --build "$BUILD/native" -j "$JOBS" --target lomvex_bench lomvex_pitch_bench lomvex_voice_bench
 build_windows_tree "$WINE_TREE" "$WINE_TOOLCHAIN" --target lomvex lomvex_save_timer \
   lomvex_demo_song
 
@@ -90,6 +94,19 @@ lomvex_save() {
   echo "$output" | sed -n 's/^\([0-9.]*\) seconds.*/\1/p'
 }
 
+# Prints the share of one core process PID takes over SECONDS of wall time,
+# from its CPU time, as playback LABEL against a goal of GOAL percent.
+core_share() {
+  local pid="$1" seconds="$2" label="$3" goal="$4" ticks start end t0 t1
+  ticks="$(getconf CLK_TCK)"
+  start="$(awk '{ print $14 + $15 }' "/proc/$pid/stat")" t0="$(date +%s.%N)"
+  sleep "$seconds"
+  end="$(awk '{ print $14 + $15 }' "/proc/$pid/stat")" t1="$(date +%s.%N)"
+  awk -v c="$((end - start))" -v hz="$ticks" -v a="$t0" -v b="$t1" -v l="$label" -v g="$goal" 'BEGIN {
+    printf "Playback %s: lomvex.exe used %.2f s of CPU in %.2f s, %.1f %% of one core (goal < %d %%)\n",
+      l, c / hz, b - a, 100 * c / hz / (b - a), g }'
+}
+
 # The share of one core lomvex.exe takes while it plays the song at the
 # default settings, from its CPU time over PLAY_SECONDS (default 20) of wall
 # time. The sound goes to the monitoring tests' sound server (its null sink
@@ -117,14 +134,7 @@ playback_share() {
     echo "lomvex.exe did not start for the playback measurement" >&2
   else
     sleep 3 # past the start
-    local ticks start end t0 t1
-    ticks="$(getconf CLK_TCK)"
-    start="$(awk '{ print $14 + $15 }' "/proc/$pid/stat")" t0="$(date +%s.%N)"
-    sleep "${PLAY_SECONDS:-20}"
-    end="$(awk '{ print $14 + $15 }' "/proc/$pid/stat")" t1="$(date +%s.%N)"
-    awk -v c="$((end - start))" -v hz="$ticks" -v a="$t0" -v b="$t1" 'BEGIN {
-      printf "Playback at the defaults: lomvex.exe used %.2f s of CPU in %.2f s, %.1f %% of one core (goal < 5 %%)\n",
-        c / hz, b - a, 100 * c / hz / (b - a) }'
+    core_share "$pid" "${PLAY_SECONDS:-20}" "at the defaults" 5
   fi
   wineserver -k </dev/null >/dev/null 2>&1 || true
   stop_sound_server
@@ -144,19 +154,12 @@ processed_playback_share() {
     grep -q playing "$WORK/play_timer.log" 2>/dev/null && break
     sleep 0.1
   done
-  pid="$(pgrep -f 'lomvex\.exe' | head -n 1 || true)"
+  pid="$(pgrep -n -f '[\/]lomvex\.exe' || true)"
   if [ -z "$pid" ] || ! grep -q playing "$WORK/play_timer.log"; then
     echo "lomvex.exe did not play for the measurement: $(cat "$WORK/play_timer.log")" >&2
   else
     sleep 2 # past the start
-    local ticks start end t0 t1
-    ticks="$(getconf CLK_TCK)"
-    start="$(awk '{ print $14 + $15 }' "/proc/$pid/stat")" t0="$(date +%s.%N)"
-    sleep "$seconds"
-    end="$(awk '{ print $14 + $15 }' "/proc/$pid/stat")" t1="$(date +%s.%N)"
-    awk -v c="$((end - start))" -v hz="$ticks" -v a="$t0" -v b="$t1" -v l="$label" 'BEGIN {
-      printf "Playback, %s: lomvex.exe used %.2f s of CPU in %.2f s, %.1f %% of one core (goal < 10 %%)\n",
-        l, c / hz, b - a, 100 * c / hz / (b - a) }'
+    core_share "$pid" "$seconds" "$label" 10
   fi
   wait || true
   wineserver -k </dev/null >/dev/null 2>&1 || true
@@ -185,7 +188,7 @@ echo "Save time / FFmpeg time: N=256 $(ratio "$best_256" "$best_ffmpeg") (goal <
 
 echo "== Playing the song =="
 playback_share
-processed_playback_share "L-R(minusOne) with Keep stereo" voicecut=1
+processed_playback_share "with L-R(minusOne) kept in stereo" voicecut=1
 stop_wine_server
 
 echo "== Native benchmarks: transform against FFTW, chain, save path =="
@@ -193,3 +196,7 @@ echo "== Native benchmarks: transform against FFTW, chain, save path =="
 
 echo "== Pitch shifter against rubberband and soundstretch =="
 "$BUILD/native/lomvex_pitch_bench" "$WORK/pitch"
+
+echo "== Voice removal against the peers, on songs of known stems =="
+"$ROOT/bench/voice_removal/render_songs.sh" "$WORK/voice"
+"$BUILD/native/lomvex_voice_bench" "$WORK/voice"
