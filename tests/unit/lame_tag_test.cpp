@@ -10,15 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "common/file_bytes.h"
+
 namespace lomvex {
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-
-Bytes ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 void PutBe(Bytes& bytes, size_t at, uint32_t value) {
     for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<uint8_t>(value >> (24 - 8 * i));
@@ -33,7 +30,7 @@ class LameTagTest : public ::testing::Test {
                                " && lame --quiet -b 128 tone.wav tone.mp3"
                                " && lame --quiet -b 128 -t tone.wav plain.mp3";
         ASSERT_EQ(std::system(commands.c_str()), 0) << "needs sox and lame";
-        file_ = ReadFile(dir_ + "/tone.mp3");
+        file_ = testing::FileBytes(dir_ + "/tone.mp3");
     }
     static bool Read(const Bytes& bytes, GaplessInfo& info) {
         MemoryByteSource source(bytes);
@@ -57,7 +54,7 @@ TEST_F(LameTagTest, ReadsDelayAndPaddingThatGiveTheSourceLength) {
 
 TEST_F(LameTagTest, FilesWithoutATagOrWithNumbersBeyondTheFileAreRefused) {
     GaplessInfo info;
-    EXPECT_FALSE(Read(ReadFile(dir_ + "/plain.mp3"), info));
+    EXPECT_FALSE(Read(testing::FileBytes(dir_ + "/plain.mp3"), info));
     // The tag sits after the 32 bytes of side information; its frame count
     // at +8, its byte count at +12.
     const size_t tag = 4 + 32;

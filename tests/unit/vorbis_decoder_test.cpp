@@ -15,19 +15,16 @@
 
 #include "audiofile/byte_source.h"
 
+#include "common/file_bytes.h"
+
 namespace lomvex {
 namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-Bytes ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 // The 16-bit samples of a WAV file's "data" chunk.
 std::vector<int16_t> WavSamples(const std::string& path) {
-    Bytes file = ReadFile(path);
+    Bytes file = testing::FileBytes(path);
     for (size_t at = 12; at + 8 <= file.size();) {
         uint32_t size = U32Le(&file[at + 4]);
         if (std::memcmp(&file[at], "data", 4) == 0) {
@@ -82,7 +79,7 @@ std::string VorbisDecoderTest::dir_;
 
 TEST_F(VorbisDecoderTest, DecodesCloseToTheSourceAndAsLongAsOggdec) {
     VorbisOpen result;
-    auto decoder = VorbisDecoder::Open(ReadFile(Path("tone.ogg")), result);
+    auto decoder = VorbisDecoder::Open(testing::FileBytes(Path("tone.ogg")), result);
     ASSERT_EQ(result, VorbisOpen::Opened);
     ASSERT_NE(decoder, nullptr);
     EXPECT_EQ(decoder->Channels(), 2);
@@ -105,7 +102,7 @@ TEST_F(VorbisDecoderTest, DecodesCloseToTheSourceAndAsLongAsOggdec) {
 
 TEST_F(VorbisDecoderTest, MonoDecodesToItsDeclaredLength) {
     VorbisOpen result;
-    auto decoder = VorbisDecoder::Open(ReadFile(Path("mono.ogg")), result);
+    auto decoder = VorbisDecoder::Open(testing::FileBytes(Path("mono.ogg")), result);
     ASSERT_NE(decoder, nullptr);
     EXPECT_EQ(decoder->Channels(), 1);
     EXPECT_EQ(decoder->Rate(), 22050u);
@@ -113,7 +110,7 @@ TEST_F(VorbisDecoderTest, MonoDecodesToItsDeclaredLength) {
 }
 
 TEST_F(VorbisDecoderTest, AStreamCutInsideAPageEndsCleanly) {
-    Bytes whole = ReadFile(Path("tone.ogg"));
+    Bytes whole = testing::FileBytes(Path("tone.ogg"));
     VorbisOpen result;
     auto full = VorbisDecoder::Open(whole, result);
     const size_t fullLength = DecodeAll(*full).size();
@@ -128,8 +125,8 @@ TEST_F(VorbisDecoderTest, AStreamCutInsideAPageEndsCleanly) {
 }
 
 TEST_F(VorbisDecoderTest, RefusesChainedForeignAndDamagedStreams) {
-    Bytes tone = ReadFile(Path("tone.ogg"));
-    Bytes mono = ReadFile(Path("mono.ogg"));
+    Bytes tone = testing::FileBytes(Path("tone.ogg"));
+    Bytes mono = testing::FileBytes(Path("mono.ogg"));
     Bytes chained = tone;
     chained.insert(chained.end(), mono.begin(), mono.end());
     EXPECT_FALSE(IsSingleOggStream(chained));
