@@ -24,8 +24,9 @@ void PutBe(Bytes& bytes, size_t at, uint32_t value) {
 class LameTagTest : public ::testing::Test {
    protected:
     static void SetUpTestSuite() {
-        dir_ = ::testing::TempDir() + "lomvex_lame";
-        std::string commands = "mkdir -p " + dir_ + " && cd " + dir_ +
+        dir_ = testing::NewTempDir("lomvex_lame");
+        ASSERT_FALSE(dir_.empty());
+        std::string commands = "cd " + dir_ +
                                " && sox -n -r 44100 -c 2 -b 16 tone.wav synth 1.3 sine 440"
                                " && lame --quiet -b 128 tone.wav tone.mp3"
                                " && lame --quiet -b 128 -t tone.wav plain.mp3";
@@ -36,6 +37,7 @@ class LameTagTest : public ::testing::Test {
         MemoryByteSource source(bytes);
         return ReadLameTag(source, 0, static_cast<uint32_t>(bytes.size()), info);
     }
+    static void TearDownTestSuite() { std::system(("rm -rf " + dir_).c_str()); }
     static std::string dir_;
     static Bytes file_;
 };

@@ -62,8 +62,9 @@ double ErrorDb(const std::vector<int16_t>& got, const std::vector<int16_t>& want
 class VorbisDecoderTest : public ::testing::Test {
    protected:
     static void SetUpTestSuite() {
-        dir_ = ::testing::TempDir() + "lomvex_vorbis";
-        std::string commands = "mkdir -p " + dir_ + " && cd " + dir_ +
+        dir_ = testing::NewTempDir("lomvex_vorbis");
+        ASSERT_FALSE(dir_.empty());
+        std::string commands = "cd " + dir_ +
                                " && sox -n -r 44100 -c 2 -b 16 tone.wav synth 1 sine 440 sine 660"
                                " gain -6 && oggenc --quiet -q 6 -o tone.ogg tone.wav"
                                " && oggdec --quiet -o ref.wav tone.ogg"
@@ -72,6 +73,7 @@ class VorbisDecoderTest : public ::testing::Test {
         ASSERT_EQ(std::system(commands.c_str()), 0) << "needs sox and vorbis-tools";
     }
     static std::string Path(const char* name) { return dir_ + "/" + name; }
+    static void TearDownTestSuite() { std::system(("rm -rf " + dir_).c_str()); }
     static std::string dir_;
 };
 
