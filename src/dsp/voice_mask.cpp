@@ -21,6 +21,7 @@ constexpr double kReverbShare = 0.8;    // reverb power per unit of voice power
 constexpr int kReverbSpread = 2;        // bins each side the reverb memory reaches
 constexpr double kReverbFloor = 0.15;   // least amplitude gain of the subtraction
 constexpr double kTiny = 1e-30;
+constexpr double kPi = 3.14159265358979323846;
 
 enum Part { kLeftRe, kLeftIm, kRightRe, kRightIm, kParts };
 
@@ -104,7 +105,9 @@ bool MakeVoiceMask(VoiceMask& mask, int n, double sampleRate) {
         scratch->reset(new (std::nothrow) double[m.bins]());
         if (!*scratch) return false;
     }
-    if (!m.spectra || !m.centre || !m.wide) return false;
+    if (!m.spectra || !m.centre || !m.wide || !MakeChannelDelay(m.delay, n, sampleRate)) {
+        return false;
+    }
     m.binHz = sampleRate / n;
     m.topHz = std::min(kTopHz, 0.45 * sampleRate);
     m.lowFrom = static_cast<int>(kLowFromHz / m.binHz);
@@ -127,6 +130,11 @@ void AddVoiceFrame(VoiceMask& m, const double* re, const double* im) {
         const double a = re[k], b = im[k], c = re[mirror], d = im[mirror];
         lr[k] = 0.5 * (a + c), li[k] = 0.5 * (b - d);
         rr[k] = 0.5 * (b + d), ri[k] = 0.5 * (c - a);
+    }
+    AddDelayFrame(m.delay, lr, li, rr, ri);
+    m.lags[Slot(f)] = m.delay.lag;
+    TurnSpectrum(rr, ri, m.n, m.delay.lag);
+    for (int k = 0; k < m.bins; ++k) {
         centre[k] = std::sqrt(std::max(0.0, lr[k] * rr[k] + li[k] * ri[k]));
     }
     for (int k = 0; k < m.bins; ++k) {
@@ -146,6 +154,10 @@ void MaskVoiceFrame(VoiceMask& m, double* re, double* im) {
     const double *lr = Part(m, s, kLeftRe), *li = Part(m, s, kLeftIm);
     const double *rr = Part(m, s, kRightRe), *ri = Part(m, s, kRightIm);
     for (int k = 0; k < m.bins; ++k) m.reverb[k] *= m.reverbDecay;
+    // Turns the right channel back by its lag as it is written out.
+    const double back = -2.0 * kPi * m.lags[Slot(s)] / m.n;
+    const double backRe = std::cos(back), backIm = std::sin(back);
+    double turnRe = 1.0, turnIm = 0.0;
     for (int k = 0; k < m.bins; ++k) {
         double cross, left, right;
         LocalPowers(m, s, k, cross, left, right);
@@ -160,7 +172,11 @@ void MaskVoiceFrame(VoiceMask& m, double* re, double* im) {
         const double dry = voice * std::max(0.0, lr[k] * rr[k] + li[k] * ri[k]);
         m.harmonic[k] = dry;
         const double Lr = gainLeft * lr[k], Li = gainLeft * li[k];
-        const double Rr = gainRight * rr[k], Ri = gainRight * ri[k];
+        const double Rr = gainRight * (rr[k] * turnRe - ri[k] * turnIm);
+        const double Ri = gainRight * (rr[k] * turnIm + ri[k] * turnRe);
+        const double nextRe = turnRe * backRe - turnIm * backIm;
+        turnIm = turnRe * backIm + turnIm * backRe;
+        turnRe = nextRe;
         re[k] = Lr - Ri, im[k] = Li + Rr;
         if (k > 0 && k < m.n / 2) {
             re[m.n - k] = Lr + Ri, im[m.n - k] = Rr - Li;

@@ -1,7 +1,8 @@
 // The per-bin gains of voice removal, frame by frame, and the history they
 // need.
 //
-// For each bin of a frame, with L and R its two channels:
+// For each bin of a frame, with L and R its two channels (R turned by the
+// lag of the centre behind L, voice_delay.h):
 //  - centre: sqrt(max(0, Re(L conj R))), the magnitude of what both channels
 //    hold in common (uncorrelated side parts add nothing to it on average);
 //  - harmonic share of the centre: H^2 / (H^2 + P^2), H the median across
@@ -18,6 +19,8 @@
 
 #include <memory>
 
+#include "dsp/voice_delay.h"
+
 namespace lomvex {
 
 constexpr int kLookAhead = 2;  // frames after the masked one that its mask reads
@@ -28,11 +31,13 @@ struct VoiceMask {
     int n = 0;     // transform length; 0 until made
     int bins = 0;  // N/2 + 1
     double binHz = 0.0;
-    double topHz = 0.0;        // highest harmonic taken as the voice
-    int lowFrom = 0;           // bins below pass untouched (the bass)
-    int lowTo = 0;             // from here on the voice is taken in full
-    double reverbDecay = 0.0;  // power factor of the reverb memory per frame
-    long long frames = 0;      // frames added
+    double topHz = 0.0;             // highest harmonic taken as the voice
+    int lowFrom = 0;                // bins below pass untouched (the bass)
+    int lowTo = 0;                  // from here on the voice is taken in full
+    double reverbDecay = 0.0;       // power factor of the reverb memory per frame
+    long long frames = 0;           // frames added
+    ChannelDelay delay;             // the right channel's lag behind the left
+    double lags[kMaskFrames] = {};  // the lag each frame of the history was turned by
 
     std::unique_ptr<double[]> spectra;     // kMaskFrames rings of L re, L im, R re, R im
     std::unique_ptr<double[]> centre;      // kMaskFrames rows of centre magnitudes

@@ -11,6 +11,7 @@ constexpr double kStep = 1.0145453349375237;  // a quarter semitone, 2^(1/48)
 constexpr double kSalienceTopHz = 4000.0;     // harmonics the salience looks at
 constexpr double kVoicedRatio = 1.5;          // salience over the band's mean level
 constexpr int kLobe = 2;                      // half width of a Hann main lobe, bins
+constexpr int kHarmonics = 8;                 // harmonics the salience sums
 
 // The highest compressed value within a bin of frequency `hz`.
 double Near(const double* c, int bins, double binHz, double hz) {
@@ -22,7 +23,7 @@ double Near(const double* c, int bins, double binHz, double hz) {
 double Salience(const double* c, int bins, double binHz, double f0) {
     double on = 0.0, half = 0.0, third = 0.0;
     int count = 0;
-    for (double hz = f0; hz < kSalienceTopHz; hz += f0, ++count) {
+    for (double hz = f0; hz < kSalienceTopHz && count < kHarmonics; hz += f0, ++count) {
         on += Near(c, bins, binHz, hz);
         half += Near(c, bins, binHz, hz - 0.5 * f0);
         third +=

@@ -1,9 +1,11 @@
 // The pitch of the lead voice in a frame's centred harmonic spectrum, and
 // the bins of its harmonics.
 //
-// Salience of a candidate f0: the mean compressed magnitude at its
-// harmonics h*f0 minus the mean at the points a half and a third of f0 in
-// between. A true f0 has its harmonics on the first set and nothing on the
+// Salience of a candidate f0: the mean compressed magnitude at its first
+// eight harmonics h*f0 minus the mean at the points a half and a third of
+// f0 in between. Only the first eight count: a spoken or sung voice glides
+// within a frame, its upper harmonics smear across many bins, and counting
+// them would drown the lower ones that still stand out. A true f0 has its harmonics on the first set and nothing on the
 // second; its octave below hits only every other harmonic (half the mean),
 // its octave or twelfth above finds harmonics in between too. This keeps a
 // centred bass, whose partials lie an octave or more below the voice's
