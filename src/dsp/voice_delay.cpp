@@ -12,7 +12,7 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr double kFromHz = 200.0;  // below, the centred bass and kick decide
 constexpr double kToHz = 4000.0;
 constexpr double kMostSeconds = 0.001;  // the largest lag looked for, either way
-constexpr double kLagStep = 0.25;       // samples between the lags tried
+constexpr double kLagStep = 0.25;       // samples between the finest lags tried
 constexpr double kAverage = 0.97;       // weight of the past per frame
 constexpr int kSearchEvery = 8;         // frames between searches
 constexpr double kTiny = 1e-30;
@@ -58,12 +58,18 @@ void AddDelayFrame(ChannelDelay& d, const double* leftRe, const double* leftIm,
         d.crossIm[k] = kAverage * d.crossIm[k] + unit * im;
     }
     if (++d.frames % kSearchEvery != 0 || d.toBin <= d.fromBin) return;
+    // Whole samples first, then quarter samples around the best of them.
     double best = Correlation(d, 0.0), bestLag = 0.0;
-    for (double lag = kLagStep; lag <= d.mostLag; lag += kLagStep) {
+    for (double lag = 1.0; lag <= d.mostLag; lag += 1.0) {
         for (double tried : {lag, -lag}) {
             const double c = Correlation(d, tried);
             if (c > best) best = c, bestLag = tried;
         }
+    }
+    const double whole = bestLag;
+    for (double tried = whole - 0.75; tried <= whole + 0.75; tried += kLagStep) {
+        const double c = Correlation(d, tried);
+        if (c > best) best = c, bestLag = tried;
     }
     d.lag = bestLag;
 }
