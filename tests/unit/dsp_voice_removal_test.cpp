@@ -117,6 +117,19 @@ TEST(VoiceRemoval, AVoiceLateInOneChannelFallsToo) {
     }
 }
 
+// One instrument panned part way to a side is in both channels at once and
+// in phase, but at unequal levels: it is no centre, and passes.
+TEST(VoiceRemoval, AnInstrumentPannedPartWayPasses) {
+    const Channel piano = HarmonicTone(262.0, 4000.0, 3.0);
+    Channel quiet(piano);
+    for (double& v : quiet) v *= 0.24;
+    const Stereo out = Process({piano, quiet});
+    for (double hz : {262.0, 524.0, 1048.0}) {
+        EXPECT_NEAR(LevelDb(out.left, hz), LevelDb(piano, hz), 0.5) << hz << " Hz";
+        EXPECT_NEAR(LevelDb(out.right, hz), LevelDb(quiet, hz), 0.5) << hz << " Hz";
+    }
+}
+
 TEST(VoiceRemoval, CentredBassTonePasses) {
     const Channel bass = Tone(60.0, 8000.0, 3.0);
     const Stereo out = Process({bass, bass});
