@@ -16,6 +16,8 @@ constexpr int kAcross = 8;           // bins each side of the median across freq
 constexpr double kLowFromHz = 90.0;  // the bass band ends here ...
 constexpr double kLowToHz = 140.0;   // ... and the voice is taken in full from here
 constexpr double kTopHz = 10000.0;
+constexpr double kPureFromHz =
+    200.0;  // a coherent, level centre counts from here, in full at twice
 constexpr double kReverbSeconds = 1.0;  // time for the memory to fall by 60 dB
 constexpr double kReverbShare = 0.8;    // reverb power per unit of voice power
 constexpr int kReverbSpread = 2;        // bins each side the reverb memory reaches
@@ -74,17 +76,37 @@ void LocalPowers(const VoiceMask& m, long long s, int k, double& cross, double& 
     }
 }
 
-// How much of what both channels hold in common is a centred source rather
-// than one source panned to a side: a single panned source is coherent
-// (gamma near 1) at unequal levels, a centred one at equal levels, and
-// incoherent sums give no sign either way. The level term falls to half at
-// 4.4 dB between the channels and to a hundredth at 12 dB.
-double Equalness(double cross, double left, double right) {
-    const double gamma = std::min(1.0, cross * cross / (left * right + kTiny));
+// The coherence of the two channels: 1 where one source (or sources that
+// sound alike in both) fills the bins, less where the channels differ.
+double Coherence(double cross, double left, double right) {
+    const double common = std::max(0.0, cross);
+    return std::min(1.0, common * common / (left * right + kTiny));
+}
+
+// 1 where the channels are equally loud, falling to half at 7.7 dB apart.
+double LevelMatch(double left, double right) {
     const double sum = left + right;
-    const double level = 4.0 * left * right / (sum * sum + kTiny);  // 1 at equal levels
-    const double square = level * level;
-    return 1.0 - gamma * (1.0 - square * square);
+    return 4.0 * left * right / (sum * sum + kTiny);
+}
+
+// How much of what both channels hold in common is a centred source rather
+// than one source panned to a side: a single panned source is coherent at
+// unequal levels, a centred one at equal levels, and incoherent sums give
+// no sign either way. The level term falls to half at 4.4 dB between the
+// channels and to a hundredth at 12 dB.
+double Equalness(double coherence, double match) {
+    const double square = match * match;
+    return 1.0 - coherence * (1.0 - square * square);
+}
+
+// Above the voice's lowest harmonics, a bin that is coherent at equal
+// levels is the voice even where its pitch is not found: its consonants,
+// and harmonics of a pitch that glides too fast to be tracked. Below, the
+// bass's harmonics are centred too, so only the pitch decides there.
+double PureCentre(const VoiceMask& m, int k, double coherence, double match) {
+    const double hz = k * m.binHz;
+    if (hz <= kPureFromHz) return 0.0;
+    return coherence * match * match * std::min(1.0, (hz - kPureFromHz) / kPureFromHz);
 }
 
 double LowBandWeight(const VoiceMask& m, int k) {
@@ -174,8 +196,11 @@ void MaskVoiceFrame(VoiceMask& m, double* re, double* im) {
     for (int k = 0; k < m.bins; ++k) {
         double cross, left, right;
         LocalPowers(m, s, k, cross, left, right);
-        const double voice = m.comb[k] * m.share[k] * LowBandWeight(m, k);
-        const double equal = Equalness(cross, left, right);
+        const double coherence = Coherence(cross, left, right);
+        const double match = LevelMatch(left, right);
+        const double pure = PureCentre(m, k, coherence, match);
+        const double voice = std::max(m.comb[k], pure) * m.share[k] * LowBandWeight(m, k);
+        const double equal = Equalness(coherence, match);
         const double common = std::max(0.0, cross) * equal;
         double gainLeft = 1.0 - voice * std::min(1.0, common / (left + kTiny));
         double gainRight = 1.0 - voice * std::min(1.0, common / (right + kTiny));
