@@ -12,6 +12,12 @@ constexpr double kSalienceTopHz = 4000.0;     // harmonics the salience looks at
 constexpr double kVoicedRatio = 1.5;          // salience over the band's mean level
 constexpr int kLobe = 2;                      // half width of a Hann main lobe, bins
 constexpr int kHarmonics = 8;                 // harmonics the salience sums
+// A pitch below kBassRangeTopHz may be a centred bass's: it is the voice's
+// only with at least kRichHarmonics of its harmonics above kPresentRatio
+// times the band's mean, as a voice has and a bass's few partials have not.
+constexpr double kBassRangeTopHz = 140.0;
+constexpr int kRichHarmonics = 7;
+constexpr double kPresentRatio = 2.0;
 
 // The highest compressed value within a bin of frequency `hz`.
 double Near(const double* c, int bins, double binHz, double hz) {
@@ -20,15 +26,18 @@ double Near(const double* c, int bins, double binHz, double hz) {
     return std::max(c[k], std::max(c[k - 1], c[k + 1]));
 }
 
-double Salience(const double* c, int bins, double binHz, double f0) {
+double Salience(const double* c, int bins, double binHz, double f0, double floor) {
     double on = 0.0, half = 0.0, third = 0.0;
-    int count = 0;
+    int count = 0, present = 0;
     for (double hz = f0; hz < kSalienceTopHz && count < kHarmonics; hz += f0, ++count) {
-        on += Near(c, bins, binHz, hz);
+        const double peak = Near(c, bins, binHz, hz);
+        on += peak;
+        present += peak > floor;
         half += Near(c, bins, binHz, hz - 0.5 * f0);
         third +=
             0.5 * (Near(c, bins, binHz, hz - f0 / 3.0) + Near(c, bins, binHz, hz - 2.0 * f0 / 3.0));
     }
+    if (f0 < kBassRangeTopHz && present < kRichHarmonics) return 0.0;
     return count ? (on - std::max(half, third)) / count : 0.0;
 }
 
@@ -46,7 +55,7 @@ double TrackVoicePitch(const double* magnitude, int bins, double binHz, double* 
     mean /= top - bottom;
     double best = 0.0, bestF0 = 0.0;
     for (double f0 = kVoiceLowestHz; f0 <= kVoiceHighestHz; f0 *= kStep) {
-        const double s = Salience(compressed, top, binHz, f0);
+        const double s = Salience(compressed, top, binHz, f0, kPresentRatio * mean);
         if (s > best) best = s, bestF0 = f0;
     }
     return best > kVoicedRatio * mean && mean > 0.0 ? bestF0 : 0.0;
