@@ -1,6 +1,9 @@
 // The file reader: kind by content, format record, device check, data.
 #include "audiofile/play_file.h"
 
+#include <vector>
+
+#include "audiofile/decoded_vorbis.h"
 #include "audiofile/header_result.h"
 #include "audiofile/mpeg_header.h"
 #include "audiofile/ogg_header.h"
@@ -160,8 +163,28 @@ class Opener {
         unsigned result = checked ? host_.QueryOutputFormat(record, block_.Size()) : 0;
         if (mp3At48k) PutU32Le(record + kFmtSamplesPerSec, 48000);
         if (result == 0) return true;
+        // No codec takes the Vorbis record: the program decodes the file
+        // itself, so the stream must open and the device take its PCM.
+        if (opened_.kind == FileKind::Ogg) {
+            if (!OpensAsVorbis(*opened_.file)) return false;
+            uint8_t pcm[kPcmFormatSize + 2] = {};
+            WriteDecodedPcmRecord(pcm, fields.channels, fields.samplesPerSec);
+            result = host_.QueryOutputFormat(pcm, sizeof pcm);
+            if (result == 0) return true;
+        }
         host_.ShowLength(opened_.dataSize);
         ShowOutputOpenMessage(result, ja::kOutputAllocated);
+        return false;
+    }
+
+    // Whether the program's own decoder opens the file: one logical stream
+    // whose headers decode. Shows why not.
+    bool OpensAsVorbis(RiffFile& file) {
+        std::vector<uint8_t> bytes;
+        if (!ReadWholeSource(file, file.Length(), bytes)) return false;
+        VorbisOpen open = VorbisOpen::Damaged;
+        if (VorbisDecoder::Open(std::move(bytes), open)) return true;
+        ShowVorbisOpenFailure(open);
         return false;
     }
 
