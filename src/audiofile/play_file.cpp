@@ -66,7 +66,10 @@ class Opener {
         file.Seek(0);
         int mpeg = ParseMpegHeader(file, block_, opened_.dataSize, nullptr);
         if (mpeg == kHeaderNoMemory) return false;
-        if (mpeg == kHeaderParsed) return Kind(FileKind::Mp3);
+        if (mpeg == kHeaderParsed) {
+            ReadGaplessTag(file, 0, opened_.dataSize);
+            return Kind(FileKind::Mp3);
+        }
         int ogg = ParseOggHeader(file, block_, 0, nullptr);
         if (ogg == kHeaderNoMemory) return false;
         if (ogg == kHeaderParsed) return Kind(FileKind::Ogg);
@@ -109,18 +112,30 @@ class Opener {
             return false;
         }
         opened_.dataSize = opened_.remaining = size;
+        const uint32_t dataStart = file.Tell();
         int mpeg = ParseMpegHeader(file, block_, size, nullptr);
         if (mpeg == kHeaderNoMemory) return false;
         if (mpeg != kHeaderParsed) {
             ShowUserMessage(IDS_NOT_WAVE_FILE, ja::kNotWaveFile);
             return false;
         }
+        ReadGaplessTag(file, dataStart, size);
         file.Ascend();
         file.Ascend();
         file.Seek(0);
         uint32_t formType = 0;
         file.DescendRiff(formType);
         return Kind(FileKind::Rmp);
+    }
+
+    // The LAME tag of the MPEG data of `dataBytes` at `dataStart`, when it
+    // has one; the position is left anywhere (callers seek afterwards).
+    void ReadGaplessTag(RiffFile& file, uint32_t dataStart, uint32_t dataBytes) {
+        uint32_t frameStart = 0;
+        opened_.gapless = file.Seek(dataStart) && FindFirstFrame(file, frameStart) &&
+                          frameStart - dataStart < dataBytes &&
+                          ReadLameTag(file, frameStart, dataBytes - (frameStart - dataStart),
+                                      opened_.gaplessInfo);
     }
 
     bool Kind(FileKind kind) {

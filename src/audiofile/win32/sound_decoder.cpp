@@ -1,4 +1,5 @@
-// The run's decoder: the compression manager, or the Vorbis decode in memory.
+// The run's decoder: the compression manager (an MP3 cut to its encoded
+// span when tagged), or the Vorbis decode in memory.
 #include "audiofile/win32/sound_decoder.h"
 
 #include <memory>
@@ -7,6 +8,7 @@
 #include "audiofile/decoded_vorbis.h"
 #include "audiofile/format_record.h"
 #include "audiofile/format_state.h"
+#include "audiofile/gapless_span.h"
 #include "audiofile/reader_texts.h"
 #include "audiofile/win32/acm_binding.h"
 #include "audiofile/win32/play_file_binding.h"
@@ -23,6 +25,9 @@ struct MemoryDecoder {
 };
 
 MemoryDecoder vorbis;
+// Drops the delays and padding of a tagged MP3 from the codec's output.
+PcmSpanCutter mp3Span;
+uint8_t* acmDestination = nullptr;
 
 // Decodes the open Ogg file whole and describes its PCM in the record and
 // the format state; false after the message of what went wrong.
@@ -56,8 +61,11 @@ bool IsDecoding() {
 
 bool OpenDecoder(uint32_t oneTimeLength) {
     vorbis = MemoryDecoder{};
+    mp3Span = PcmSpanCutter();
     const bool ogg = playFile.kind == FileKind::Ogg;
     LoadAcm(oneTimeLength, ogg);
+    if (acm.stream != nullptr && playFile.gapless)
+        mp3Span = PcmSpanCutter(DecodedSpan(playFile.gaplessInfo), acm.target.nBlockAlign);
     if (acm.stream != nullptr || !ogg) return true;
     if (DecodeOggInMemory(oneTimeLength)) return true;
     vorbis = MemoryDecoder{};
@@ -75,6 +83,8 @@ const uint8_t* DecodedFormat() {
 void PrepareDecoder(uint8_t* source, uint32_t sourceLength, uint8_t* destination) {
     if (!vorbis.sound) {
         PrepareAcmHeader(source, sourceLength, destination);
+        acmDestination = destination;
+        mp3Span.Restart();
         return;
     }
     vorbis.destination = destination;
@@ -82,7 +92,7 @@ void PrepareDecoder(uint8_t* source, uint32_t sourceLength, uint8_t* destination
 }
 
 uint32_t DecodeBuffer(uint8_t* source, uint32_t length) {
-    if (!vorbis.sound) return AcmConvert(source, length);
+    if (!vorbis.sound) return mp3Span.Cut(acmDestination, AcmConvert(source, length));
     return vorbis.sound->TakeShare(length, vorbis.destination);
 }
 

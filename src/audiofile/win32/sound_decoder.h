@@ -1,7 +1,9 @@
 // The run's decoder of a compressed file to 16-bit PCM: the Audio
 // Compression Manager's stream where one opens, else, for Ogg Vorbis, the
 // program's own decode of the whole file (audiofile/decoded_vorbis.h),
-// handed out per buffer as a stream would give it.
+// handed out per buffer as a stream would give it. The output of an MP3
+// whose LAME tag gives the encoder's delay and padding is cut to what was
+// encoded (audiofile/gapless_span.h).
 //
 // Pairing: OpenDecoder at the start of a playback or save; PrepareDecoder
 // once the buffers exist; DecodeBuffer per buffer; CloseDecoder (after
