@@ -17,6 +17,9 @@ namespace {
 // and the engine counts data bytes in 32 bits.
 constexpr uint64_t kLargestPcmBytes = 1u << 30;
 constexpr size_t kDecodeFrames = 4096;
+// Samples per file byte of a Vorbis stream at a low bit rate (about 32
+// kbit/s of 44.1 kHz stereo gives 22).
+constexpr uint64_t kMostSamplesPerByte = 32;
 
 }  // namespace
 
@@ -58,9 +61,11 @@ VorbisDecode DecodedVorbis::Decode(std::vector<uint8_t> file, std::unique_ptr<De
     const size_t channels = static_cast<size_t>(sound->channels_);
     const uint64_t largestSamples = kLargestPcmBytes / 2;
     try {
-        // The declared length is a hint only: a damaged file may claim any.
-        sound->samples_.reserve(static_cast<size_t>(
-            std::min<uint64_t>(uint64_t{decoder->DeclaredFrames()} * channels, largestSamples)));
+        // The declared length is a hint only: a damaged file may claim any,
+        // so no more is reserved than a file of this size plausibly holds.
+        const uint64_t plausible = uint64_t{fileBytes} * kMostSamplesPerByte;
+        sound->samples_.reserve(static_cast<size_t>(std::min<uint64_t>(
+            {uint64_t{decoder->DeclaredFrames()} * channels, plausible, largestSamples})));
         std::vector<int16_t> buffer(kDecodeFrames * channels);
         while (size_t frames = decoder->Read(buffer.data(), kDecodeFrames)) {
             if (sound->samples_.size() + frames * channels > largestSamples)
@@ -70,6 +75,11 @@ VorbisDecode DecodedVorbis::Decode(std::vector<uint8_t> file, std::unique_ptr<De
         }
     } catch (const std::bad_alloc&) {
         return VorbisDecode::NoMemory;
+    }
+    // Headers without sound: nothing to play is a damaged file.
+    if (sound->samples_.empty()) {
+        open = VorbisOpen::Damaged;
+        return VorbisDecode::Refused;
     }
     out = std::move(sound);
     return VorbisDecode::Decoded;
@@ -90,8 +100,9 @@ uint32_t DecodedVorbis::TakeShare(uint32_t sourceBytes, uint8_t* out) {
     consumed_ += sourceBytes;
     const uint32_t end = FramesAfter(consumed_);
     const uint32_t frames = end - framesOut_;
-    std::memcpy(out, samples_.data() + size_t{framesOut_} * channels_,
-                size_t{frames} * BlockAlign());
+    if (frames > 0)
+        std::memcpy(out, samples_.data() + size_t{framesOut_} * channels_,
+                    size_t{frames} * BlockAlign());
     framesOut_ = end;
     return frames * BlockAlign();
 }

@@ -31,7 +31,7 @@ enum class VorbisDecode { Decoded, Refused, NoMemory };
 class DecodedVorbis {
    public:
     // Decodes `file` whole. Refused with `open` saying why when it does not
-    // open; NoMemory when the sound does not fit in memory.
+    // open or holds no sound; NoMemory when the sound does not fit in memory.
     static VorbisDecode Decode(std::vector<uint8_t> file, std::unique_ptr<DecodedVorbis>& out,
                                VorbisOpen& open);
 

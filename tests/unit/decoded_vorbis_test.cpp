@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -26,7 +28,7 @@ class DecodedVorbisTest : public ::testing::Test {
         ASSERT_FALSE(dir_.empty());
         std::string commands = "cd " + dir_ +
                                " && sox -n -r 44100 -c 2 -b 16 tone.wav synth 0.7 sine 440"
-                               " sine 550 gain -6 && oggenc --quiet -o tone.ogg tone.wav"
+                               " sine 550 gain -6 && oggenc --quiet -c TITLE=Tone -o tone.ogg tone.wav"
                                " && sox -n -r 16000 -c 1 -b 16 mono.wav synth 0.3 sine 300"
                                " && oggenc --quiet -o mono.ogg mono.wav";
         ASSERT_EQ(std::system(commands.c_str()), 0) << "needs sox and vorbis-tools";
@@ -100,6 +102,28 @@ TEST_F(DecodedVorbisTest, MonoAndChainedFiles) {
     EXPECT_EQ(DecodedVorbis::Decode(chained, sound, open), VorbisDecode::Refused);
     EXPECT_EQ(open, VorbisOpen::Chained);
     EXPECT_EQ(sound, nullptr);
+}
+
+// The decoder sizes its comment list and strings by what the comment
+// header claims: claims beyond the packet are refused before it reads them.
+TEST_F(DecodedVorbisTest, CommentCountsAndLengthsBeyondTheirPacketAreDamage) {
+    const uint8_t signature[] = {3, 'v', 'o', 'r', 'b', 'i', 's'};
+    const size_t header =
+        std::search(tone_.begin(), tone_.end(), std::begin(signature), std::end(signature)) -
+        tone_.begin();
+    ASSERT_LT(header, tone_.size());
+    const size_t count = header + 11 + U32Le(&tone_[header + 7]);
+    ASSERT_GE(U32Le(&tone_[count]), 1u) << "the title comment";
+    for (const auto& [at, value] :
+         {std::pair{count, 0x40000000u}, std::pair{count + 4, 0x7FFFFFFFu},
+          std::pair{count + 4, 0xFFFFFFFFu}}) {
+        Bytes bytes = tone_;
+        PutU32Le(&bytes[at], value);
+        std::unique_ptr<DecodedVorbis> sound;
+        VorbisOpen open;
+        EXPECT_EQ(DecodedVorbis::Decode(bytes, sound, open), VorbisDecode::Refused) << value;
+        EXPECT_EQ(open, VorbisOpen::Damaged);
+    }
 }
 
 // A host without a Vorbis codec: the device refuses every record that is
