@@ -26,11 +26,12 @@ class DecodedVorbisTest : public ::testing::Test {
     static void SetUpTestSuite() {
         dir_ = testing::NewTempDir("lomvex_decoded_vorbis");
         ASSERT_FALSE(dir_.empty());
-        std::string commands = "cd " + dir_ +
-                               " && sox -n -r 44100 -c 2 -b 16 tone.wav synth 0.7 sine 440"
-                               " sine 550 gain -6 && oggenc --quiet -c TITLE=Tone -o tone.ogg tone.wav"
-                               " && sox -n -r 16000 -c 1 -b 16 mono.wav synth 0.3 sine 300"
-                               " && oggenc --quiet -o mono.ogg mono.wav";
+        std::string commands =
+            "cd " + dir_ +
+            " && sox -n -r 44100 -c 2 -b 16 tone.wav synth 0.7 sine 440"
+            " sine 550 gain -6 && oggenc --quiet -c TITLE=Tone -o tone.ogg tone.wav"
+            " && sox -n -r 16000 -c 1 -b 16 mono.wav synth 0.3 sine 300"
+            " && oggenc --quiet -o mono.ogg mono.wav";
         ASSERT_EQ(std::system(commands.c_str()), 0) << "needs sox and vorbis-tools";
         tone_ = testing::FileBytes(dir_ + "/tone.ogg");
         mono_ = testing::FileBytes(dir_ + "/mono.ogg");
