@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Makes the compressed test files with Debian's encoders: MP3 (constant and
-# variable bit rate, MPEG-2 and 2.5, with an ID3v2 tag) and Ogg Vorbis.
+# variable bit rate, MPEG-2 and 2.5, with an ID3v2 tag, and one of a
+# noise song with the encoder's delay and padding in its tag) and Ogg Vorbis
+# with its reference decode.
 # Usage: make_test_audio.sh OUTPUT_DIR
 set -euo pipefail
 out="$1"
@@ -15,5 +17,12 @@ lame --quiet -b 64 -m m tone22.wav mpeg2_22k.mp3
 lame --quiet -b 16 -m m tone8.wav mpeg25_8k.mp3
 lame --quiet -b 128 --cbr -t --id3v2-only --tt "Lomvex test" --pad-id3v2-size 300 tone.wav id3.mp3
 oggenc --quiet -b 128 -o tone.ogg tone.wav
+oggdec --quiet -o tone_ogg_ref.wav tone.ogg
+# Noise has one clear peak of cross-correlation: a lag shows at once. The
+# length is no whole number of frames, so padding is there to drop.
+sox -R -r 44100 -n -r 44100 -c 2 -b 16 noise.wav synth 66000s pinknoise gain -10
+lame --quiet -b 192 noise.wav gapless.mp3
+sox -R -r 22050 -n -r 22050 -c 1 -b 16 noise22.wav synth 33333s pinknoise gain -10
+lame --quiet -b 64 noise22.wav gapless22.mp3
 rm -f tone22.wav tone8.wav
 touch stamp

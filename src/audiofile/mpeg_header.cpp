@@ -261,4 +261,11 @@ int ParseMpegHeader(ByteSource& source, FormatBlock& block, uint32_t dataSize, s
     return kHeaderParsed;
 }
 
+bool FindFirstFrame(ByteSource& source, uint32_t& frameStart) {
+    uint8_t header[kHeaderBytes];
+    if (!ReadFirstHeader(source, header)) return false;
+    frameStart = source.Tell() - kHeaderBytes;
+    return true;
+}
+
 }  // namespace lomvex

@@ -34,4 +34,9 @@ constexpr size_t kMp3CodecDelay = 28;      // u16, always 1393
 // source position somewhere inside the data; callers seek afterwards.
 int ParseMpegHeader(ByteSource& source, FormatBlock& block, uint32_t dataSize, std::string* dump);
 
+// The offset of the first frame header from the source's current position
+// on, past a leading ID3v2 tag as ParseMpegHeader finds it; false when
+// there is none.
+bool FindFirstFrame(ByteSource& source, uint32_t& frameStart);
+
 }  // namespace lomvex

@@ -1,6 +1,9 @@
 // The file reader: kind by content, format record, device check, data.
 #include "audiofile/play_file.h"
 
+#include <vector>
+
+#include "audiofile/decoded_vorbis.h"
 #include "audiofile/header_result.h"
 #include "audiofile/mpeg_header.h"
 #include "audiofile/ogg_header.h"
@@ -63,7 +66,10 @@ class Opener {
         file.Seek(0);
         int mpeg = ParseMpegHeader(file, block_, opened_.dataSize, nullptr);
         if (mpeg == kHeaderNoMemory) return false;
-        if (mpeg == kHeaderParsed) return Kind(FileKind::Mp3);
+        if (mpeg == kHeaderParsed) {
+            ReadGaplessTag(file, 0, opened_.dataSize);
+            return Kind(FileKind::Mp3);
+        }
         int ogg = ParseOggHeader(file, block_, 0, nullptr);
         if (ogg == kHeaderNoMemory) return false;
         if (ogg == kHeaderParsed) return Kind(FileKind::Ogg);
@@ -106,18 +112,30 @@ class Opener {
             return false;
         }
         opened_.dataSize = opened_.remaining = size;
+        const uint32_t dataStart = file.Tell();
         int mpeg = ParseMpegHeader(file, block_, size, nullptr);
         if (mpeg == kHeaderNoMemory) return false;
         if (mpeg != kHeaderParsed) {
             ShowUserMessage(IDS_NOT_WAVE_FILE, ja::kNotWaveFile);
             return false;
         }
+        ReadGaplessTag(file, dataStart, size);
         file.Ascend();
         file.Ascend();
         file.Seek(0);
         uint32_t formType = 0;
         file.DescendRiff(formType);
         return Kind(FileKind::Rmp);
+    }
+
+    // The LAME tag of the MPEG data of `dataBytes` at `dataStart`, when it
+    // has one; the position is left anywhere (callers seek afterwards).
+    void ReadGaplessTag(RiffFile& file, uint32_t dataStart, uint32_t dataBytes) {
+        uint32_t frameStart = 0;
+        opened_.gapless = file.Seek(dataStart) && FindFirstFrame(file, frameStart) &&
+                          frameStart - dataStart < dataBytes &&
+                          ReadLameTag(file, frameStart, dataBytes - (frameStart - dataStart),
+                                      opened_.gaplessInfo);
     }
 
     bool Kind(FileKind kind) {
@@ -160,8 +178,28 @@ class Opener {
         unsigned result = checked ? host_.QueryOutputFormat(record, block_.Size()) : 0;
         if (mp3At48k) PutU32Le(record + kFmtSamplesPerSec, 48000);
         if (result == 0) return true;
+        // No codec takes the Vorbis record: the program decodes the file
+        // itself, so the stream must open and the device take its PCM.
+        if (opened_.kind == FileKind::Ogg) {
+            if (!OpensAsVorbis(*opened_.file)) return false;
+            uint8_t pcm[kPcmFormatSize + 2] = {};
+            WriteDecodedPcmRecord(pcm, fields.channels, fields.samplesPerSec);
+            result = host_.QueryOutputFormat(pcm, sizeof pcm);
+            if (result == 0) return true;
+        }
         host_.ShowLength(opened_.dataSize);
         ShowOutputOpenMessage(result, ja::kOutputAllocated);
+        return false;
+    }
+
+    // Whether the program's own decoder opens the file: one logical stream
+    // whose headers decode. Shows why not.
+    bool OpensAsVorbis(RiffFile& file) {
+        std::vector<uint8_t> bytes;
+        if (!ReadWholeSource(file, file.Length(), bytes)) return false;
+        VorbisOpen open = VorbisOpen::Damaged;
+        if (VorbisDecoder::Open(std::move(bytes), open)) return true;
+        ShowVorbisOpenFailure(open);
         return false;
     }
 

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "audiofile/format_record.h"
+#include "audiofile/lame_tag.h"
 #include "audiofile/riff_file.h"
 
 namespace lomvex {
@@ -40,10 +41,14 @@ struct OpenedPlayFile {
     FileKind kind = FileKind::None;
     uint32_t dataSize = 0;
     uint32_t remaining = 0;  // data bytes not yet read
+    // An MP3 whose LAME tag gives the encoder's delay and padding.
+    bool gapless = false;
+    GaplessInfo gaplessInfo;
 
     void Close() {
         file.reset();
         kind = FileKind::None;
+        gapless = false;
     }
 };
 

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "audiofile/byte_source.h"
+#include "audiofile/vorbis_comments.h"
 #include "stb_vorbis_api.h"
 
 namespace lomvex {
@@ -12,6 +13,13 @@ namespace {
 
 constexpr size_t kPageHeaderSize = 27;
 constexpr uint8_t kBeginOfStream = 0x02;
+// The decoder's memory: its tables and work buffers (streams of the usual
+// encoders need about 220 KB, stereo, any quality and rate up to 96 kHz),
+// and the comments, which take less than six times their packet: the
+// vendor, a pointer per comment (at most one per four bytes of the packet)
+// and each string rounded up to 8 bytes.
+constexpr size_t kArenaTableBytes = 3u << 20;
+constexpr size_t kArenaBytesPerCommentByte = 6;
 
 }  // namespace
 
@@ -44,11 +52,17 @@ std::unique_ptr<VorbisDecoder> VorbisDecoder::Open(std::vector<uint8_t> file, Vo
         result = VorbisOpen::Chained;
         return nullptr;
     }
+    size_t commentBytes = 0;
+    if (!CommentHeaderFits(file, commentBytes)) return nullptr;
     std::unique_ptr<VorbisDecoder> decoder(new VorbisDecoder());
     decoder->file_ = std::move(file);
+    decoder->arena_.resize(kArenaTableBytes + kArenaBytesPerCommentByte * commentBytes);
+    stb_vorbis_alloc arena;
+    arena.alloc_buffer = decoder->arena_.data();
+    arena.alloc_buffer_length_in_bytes = static_cast<int>(decoder->arena_.size());
     int error = 0;
     decoder->vorbis_ = stb_vorbis_open_memory(
-        decoder->file_.data(), static_cast<int>(decoder->file_.size()), &error, nullptr);
+        decoder->file_.data(), static_cast<int>(decoder->file_.size()), &error, &arena);
     if (decoder->vorbis_ == nullptr) {
         if (error == VORBIS_invalid_first_page || error == VORBIS_invalid_setup)
             result = VorbisOpen::NotVorbis;

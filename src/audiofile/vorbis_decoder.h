@@ -4,7 +4,8 @@
 // Only a single logical stream is taken: a chained or multiplexed file (a
 // second beginning-of-stream page, or a page of another serial number) is
 // refused before decoding, as is a first stream that is not Vorbis. A page
-// damaged or cut short ends the sound there; nothing is read past the data.
+// damaged or cut short ends the sound there; nothing is read past the data,
+// and the decoder's memory is bounded.
 #pragma once
 
 #include <cstddef>
@@ -42,6 +43,10 @@ class VorbisDecoder {
    private:
     VorbisDecoder() = default;
     std::vector<uint8_t> file_;
+    // All of the decoder's memory: stb_vorbis takes nothing from the heap
+    // then, so a stream that fails half-way through its headers leaks
+    // nothing, and one claiming huge tables is refused.
+    std::vector<char> arena_;
     stb_vorbis* vorbis_ = nullptr;
     int channels_ = 0;
     uint32_t rate_ = 0;

@@ -94,9 +94,7 @@ void PrepareHeader() {
 
 }  // namespace
 
-bool IsDecoding() { return formatState.tag != kTagPcm && acm.stream != nullptr; }
-
-void LoadAcm(uint32_t oneTimeLength) {
+void LoadAcm(uint32_t oneTimeLength, bool quietOpenFailure) {
     acm.stream = nullptr;
     uint8_t* record = fileFormat.Data();
     if (record == nullptr) return;
@@ -118,7 +116,10 @@ void LoadAcm(uint32_t oneTimeLength) {
                               &acm.target, nullptr, 0, 0, kNonRealTime);
     // Only a stream that really opened is used; an unnamed failure must not
     // leave whatever the call wrote into the handle.
-    if (ShowMmError(result, "acm_open") || result != MMSYSERR_NOERROR) return;
+    if (result != MMSYSERR_NOERROR) {
+        if (!quietOpenFailure) ShowMmError(result, "acm_open");
+        return;
+    }
     acm.stream = stream;
 
     DWORD outputSize = 0;
@@ -198,14 +199,6 @@ bool ProbeMp3Codec() {
     PutU16Le(record + 24, 168);   // block size
     PutU16Le(record + 26, 1);     // frames per block
     PutU16Le(record + 28, 1393);  // codec delay
-    return QueryMapper(record);
-}
-
-bool ProbeOggCodec() {
-    uint8_t record[26] = {};
-    PutFormat(record, kTagOggVorbis, 2, 44100, 16000, 4, 16, 8);
-    PutU32Le(record + 18, 0x20001214);
-    PutU32Le(record + 22, 0x20001031);
     return QueryMapper(record);
 }
 

@@ -1,8 +1,8 @@
 // Decoding compressed sound to 16-bit PCM through the Audio Compression
-// Manager, loaded at run time, and the two codec probes.
+// Manager, loaded at run time, and the MPEG codec probe.
 //
-// Pairing: LoadAcm at the start of a playback or save; PrepareAcmHeader
-// once the buffers exist; AcmConvert per buffer; CloseAcmStream (after
+// Used through the run's decoder (sound_decoder.h). Pairing: LoadAcm at the start of a playback or
+// save; PrepareAcmHeader once the buffers exist; AcmConvert per buffer; CloseAcmStream (after
 // ResetAcmStream on Stop) at every end of the run. The library stays loaded.
 #pragma once
 
@@ -20,22 +20,21 @@ namespace lomvex {
 
 struct AcmBinding {
     HMODULE library = nullptr;
-    HACMSTREAM stream = nullptr;   // null when no stream is open
-    ACMSTREAMHEADER header = {};   // reused for every conversion
-    bool headerPrepared = false;   // the stream holds `header` prepared
-    WAVEFORMATEX target = {};      // 16-bit PCM, the file's channels and rate
-    uint32_t outputSize = 0;       // PCM bytes one one-time length may give
+    HACMSTREAM stream = nullptr;  // null when no stream is open
+    ACMSTREAMHEADER header = {};  // reused for every conversion
+    bool headerPrepared = false;  // the stream holds `header` prepared
+    WAVEFORMATEX target = {};     // 16-bit PCM, the file's channels and rate
+    uint32_t outputSize = 0;      // PCM bytes one one-time length may give
 };
 
 extern AcmBinding acm;
 
-// The open file is compressed and a stream decodes it.
-bool IsDecoding();
-
 // For a file that is not PCM: opens a stream from the file's format record
 // to 16-bit PCM and rewrites the record (and the format state's layout) to
-// describe the decoded sound. On any failure the stream stays null.
-void LoadAcm(uint32_t oneTimeLength);
+// describe the decoded sound. On any failure the stream stays null; a
+// failed open is named in a box unless `quietOpenFailure` (the caller
+// decodes the file another way then).
+void LoadAcm(uint32_t oneTimeLength, bool quietOpenFailure);
 // Points the stream header's destination at `destination` (the staging
 // buffer) with the output size, its source at `source`, and prepares it.
 void PrepareAcmHeader(uint8_t* source, uint32_t sourceLength, uint8_t* destination);
@@ -52,8 +51,7 @@ void FreeAcmLibrary();
 // (or is not there). Loads the library for the question and unloads it.
 std::string AcmFormatTagName(uint16_t tag);
 
-// True when the wave mapper takes MPEG Layer-3 or Ogg Vorbis sound.
+// True when the wave mapper takes MPEG Layer-3 sound.
 bool ProbeMp3Codec();
-bool ProbeOggCodec();
 
 }  // namespace lomvex

@@ -7,7 +7,7 @@
 #include <mmreg.h>
 // clang-format on
 
-#include "audiofile/win32/acm_binding.h"
+#include "audiofile/win32/sound_decoder.h"
 #include "display/display_texts.h"
 #include "audiofile/format_state.h"
 #include "display/level_meter.h"
@@ -72,7 +72,7 @@ void DrawLevels(HDC dc, const uint8_t* data, uint32_t length, bool paint) {
     MeterInputs in;
     in.look = CurrentLook();
     in.layout = formatState.layout;
-    in.processable = formatState.tag == kTagPcm || acm.stream != nullptr;
+    in.processable = formatState.tag == kTagPcm || IsDecoding();
     in.oneTimeLength = run.oneTimeLength;
     in.levelwarning = program.settings.levelwarning != 0;
     if (!in.processable) in.cantDisplayText = CantDisplayText();

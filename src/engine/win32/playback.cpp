@@ -5,6 +5,7 @@
 #include "audiofile/format_state.h"
 #include "audiofile/win32/acm_binding.h"
 #include "audiofile/win32/play_file_binding.h"
+#include "audiofile/win32/sound_decoder.h"
 #include "base/device_messages.h"
 #include "base/messages.h"
 #include "base/program_state.h"
@@ -39,7 +40,7 @@ uint32_t NextReadLength() {
 uint32_t FillRingBuffer(HDC dc, int i, uint32_t n, bool& readFailed) {
     uint8_t* target = IsDecoding() ? engine.buffer[i] : engine.buffer[kStagingBuffer];
     readFailed = playFile.file->Read(target, n) != n;
-    if (IsDecoding()) n = AcmConvert(engine.buffer[i], n);
+    if (IsDecoding()) n = DecodeBuffer(engine.buffer[i], n);
     uint32_t output = ProcessBuffer(GraphDisplay(dc), PlayRoles(i), n, engine.endOfData);
     if (output > 0) return output;
     if (IsDecoding()) acm.header.cbDstLengthUsed = 4;

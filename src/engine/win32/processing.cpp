@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "audiofile/format_state.h"
-#include "audiofile/win32/acm_binding.h"
+#include "audiofile/win32/sound_decoder.h"
 #include "base/messages.h"
 #include "base/program_state.h"
 #include "base/run_state.h"
@@ -42,7 +42,7 @@ PcmSource CurrentSource() {
     PcmSource source;
     source.layoutCode = formatState.layout;
     source.formatTag = formatState.tag;
-    source.decoderStream = acm.stream != nullptr;
+    source.decoderStream = IsDecoding();
     source.sampleRate = formatState.sampleRate;
     return source;
 }

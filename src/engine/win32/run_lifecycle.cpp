@@ -3,7 +3,7 @@
 
 #include "audiofile/format_record.h"
 #include "audiofile/format_state.h"
-#include "audiofile/win32/acm_binding.h"
+#include "audiofile/win32/sound_decoder.h"
 #include "audiofile/win32/play_file_binding.h"
 #include "base/program_state.h"
 #include "base/run_state.h"
@@ -57,8 +57,11 @@ bool BeginRun() {
     run.bytesPlayed = 0;
     FormatFields source = ReadFormatFields(fileFormat.Data());
     run.oneTimeLength = ComputeOneTimeLength(source, program.settings.deltatime);
-    LoadAcm(run.oneTimeLength);
-    run.processable = source.tag == kTagPcm || acm.stream != nullptr;
+    if (!OpenDecoder(run.oneTimeLength)) {
+        EndRun();
+        return false;
+    }
+    run.processable = source.tag == kTagPcm || IsDecoding();
     return true;
 }
 
@@ -71,7 +74,7 @@ bool PrepareRunBuffers(int count, bool devicePlays) {
         EndRun();
         return false;
     }
-    uint32_t content = IsDecoding() ? acm.outputSize : run.oneTimeLength;
+    uint32_t content = IsDecoding() ? DecoderOutputSize() : run.oneTimeLength;
     bool overlap = program.settings.mado != kWindowRect;
     uint32_t size = WaveBufferSize(content, overlap, program.settings.fftparam, formatState.layout) +
                     RunStagesRoom();
@@ -80,7 +83,7 @@ bool PrepareRunBuffers(int count, bool devicePlays) {
         return false;
     }
     if (IsDecoding())
-        PrepareAcmHeader(engine.buffer[0], run.oneTimeLength, engine.buffer[kStagingBuffer]);
+        PrepareDecoder(engine.buffer[0], run.oneTimeLength, engine.buffer[kStagingBuffer]);
     ReadParametricBands();
     engine.ringPosition = 0;
     engine.endOfData = false;
@@ -112,8 +115,8 @@ void EndRun(RunEnd end) {
     FreeWaveBuffers();
     StopRunStages();
     const bool cutOff = end == RunEnd::Stopped || end == RunEnd::Closing;
-    if (cutOff && IsDecoding()) ResetAcmStream();
-    CloseAcmStream();
+    if (cutOff && IsDecoding()) ResetDecoder();
+    CloseDecoder();
     playFile.Close();
     fileFormat.Release();
     if (engine.priorityRaised) SetPlayPriority(false);

@@ -9,8 +9,8 @@
 
 #include "audiofile/format_record.h"
 #include "audiofile/format_state.h"
-#include "audiofile/win32/acm_binding.h"
 #include "audiofile/win32/play_file_binding.h"
+#include "audiofile/win32/sound_decoder.h"
 #include "base/messages.h"
 #include "base/program_state.h"
 #include "base/run_state.h"
@@ -87,8 +87,7 @@ bool CreateOutput(const std::string& path) {
         CloseOutput();
         return false;
     }
-    const uint8_t* sound =
-        IsDecoding() ? reinterpret_cast<const uint8_t*>(&acm.target) : fileFormat.Data();
+    const uint8_t* sound = IsDecoding() ? DecodedFormat() : fileFormat.Data();
     const int operation = RunChannelOperation();
     SavedFormatBytes bytes = SavedFormat(
         ReadFormatFields(sound), operation == kChannelMonaural || operation == kChannelMinusOne);
@@ -139,7 +138,7 @@ uint32_t ReadAndProcess(uint32_t n, bool shown) {
         playFile.remaining = 0;
     }
     if (IsDecoding())
-        n = read ? AcmConvert(engine.buffer[0], read) : 0;
+        n = read ? DecodeBuffer(engine.buffer[0], read) : 0;
     else
         n = read - read % (formatState.blockAlign ? formatState.blockAlign : 1);
     NullFrameDisplay hidden;

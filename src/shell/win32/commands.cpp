@@ -61,7 +61,8 @@ struct FileDialog {
 void ShowOpenDialog() {
     CloseOpenFile();
     std::string spare = program.currentPath;
-    FileDialog open(OpenFilter(ProbeMp3Codec(), ProbeOggCodec(), program.japaneseMode),
+    // Ogg Vorbis always plays: without a codec the program decodes it itself.
+    FileDialog open(OpenFilter(ProbeMp3Codec(), true, program.japaneseMode),
                     OpenDialogTitle(program.japaneseMode), OFN_FILEMUSTEXIST | OFN_HIDEREADONLY);
     bool chosen = GetOpenFileNameA(&open.dialog);
     program.currentPath = chosen ? open.path : spare;

@@ -1,0 +1,108 @@
+// The run's decoder: the compression manager (an MP3 cut to its encoded
+// span when tagged), or the Vorbis decode in memory.
+#include "audiofile/win32/sound_decoder.h"
+
+#include <memory>
+#include <vector>
+
+#include "audiofile/decoded_vorbis.h"
+#include "audiofile/format_record.h"
+#include "audiofile/format_state.h"
+#include "audiofile/gapless_span.h"
+#include "audiofile/reader_texts.h"
+#include "audiofile/win32/acm_binding.h"
+#include "audiofile/win32/play_file_binding.h"
+#include "base/messages.h"
+#include "resources/ids.h"
+
+namespace lomvex {
+namespace {
+
+struct MemoryDecoder {
+    std::unique_ptr<DecodedVorbis> sound;
+    uint8_t* destination = nullptr;
+    uint32_t outputSize = 0;
+};
+
+MemoryDecoder vorbis;
+// Drops the delays and padding of a tagged MP3 from the codec's output.
+PcmSpanCutter mp3Span;
+uint8_t* acmDestination = nullptr;
+
+// Decodes the open Ogg file whole and describes its PCM in the record and
+// the format state; false after the message of what went wrong.
+bool DecodeOggInMemory(uint32_t oneTimeLength) {
+    std::vector<uint8_t> bytes;
+    if (!ReadWholeSource(*playFile.file, playFile.file->Length(), bytes)) return false;
+    VorbisOpen open = VorbisOpen::Damaged;
+    switch (DecodedVorbis::Decode(std::move(bytes), vorbis.sound, open)) {
+        case VorbisDecode::Decoded:
+            break;
+        case VorbisDecode::Refused:
+            ShowVorbisOpenFailure(open);
+            return false;
+        case VorbisDecode::NoMemory:
+            ShowUserMessage(IDS_NO_MEMORY, ja::kNoMemory);
+            return false;
+    }
+    vorbis.outputSize = vorbis.sound->LargestShare(oneTimeLength);
+    const uint16_t channels = static_cast<uint16_t>(vorbis.sound->Channels());
+    WriteDecodedPcmRecord(reinterpret_cast<uint8_t*>(&acm.target), channels, vorbis.sound->Rate());
+    WriteFormatFields(fileFormat.Data(), ReadFormatFields(reinterpret_cast<uint8_t*>(&acm.target)));
+    formatState.layout = channels == 1 ? 1 : 3;
+    return true;
+}
+
+}  // namespace
+
+bool IsDecoding() {
+    return formatState.tag != kTagPcm && (acm.stream != nullptr || vorbis.sound != nullptr);
+}
+
+bool OpenDecoder(uint32_t oneTimeLength) {
+    vorbis = MemoryDecoder{};
+    mp3Span = PcmSpanCutter();
+    const bool ogg = playFile.kind == FileKind::Ogg;
+    LoadAcm(oneTimeLength, ogg);
+    if (acm.stream != nullptr && playFile.gapless)
+        mp3Span = PcmSpanCutter(DecodedSpan(playFile.gaplessInfo), acm.target.nBlockAlign);
+    if (acm.stream != nullptr || !ogg) return true;
+    if (DecodeOggInMemory(oneTimeLength)) return true;
+    vorbis = MemoryDecoder{};
+    return false;
+}
+
+uint32_t DecoderOutputSize() {
+    return vorbis.sound ? vorbis.outputSize : acm.outputSize;
+}
+
+const uint8_t* DecodedFormat() {
+    return reinterpret_cast<const uint8_t*>(&acm.target);
+}
+
+void PrepareDecoder(uint8_t* source, uint32_t sourceLength, uint8_t* destination) {
+    if (!vorbis.sound) {
+        PrepareAcmHeader(source, sourceLength, destination);
+        acmDestination = destination;
+        mp3Span.Restart();
+        return;
+    }
+    vorbis.destination = destination;
+    vorbis.sound->Restart();
+}
+
+uint32_t DecodeBuffer(uint8_t* source, uint32_t length) {
+    if (!vorbis.sound) return mp3Span.Cut(acmDestination, AcmConvert(source, length));
+    return vorbis.sound->TakeShare(length, vorbis.destination);
+}
+
+void ResetDecoder() {
+    if (acm.stream != nullptr) ResetAcmStream();
+}
+
+void CloseDecoder() {
+    CloseAcmStream();
+    vorbis = MemoryDecoder{};
+}
+
+}  // namespace lomvex

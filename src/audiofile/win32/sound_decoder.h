@@ -1,0 +1,38 @@
+// The run's decoder of a compressed file to 16-bit PCM: the Audio
+// Compression Manager's stream where one opens, else, for Ogg Vorbis, the
+// program's own decode of the whole file (audiofile/decoded_vorbis.h),
+// handed out per buffer as a stream would give it. The output of an MP3
+// whose LAME tag gives the encoder's delay and padding is cut to what was
+// encoded (audiofile/gapless_span.h).
+//
+// Pairing: OpenDecoder at the start of a playback or save; PrepareDecoder
+// once the buffers exist; DecodeBuffer per buffer; CloseDecoder (after
+// ResetDecoder on Stop) at every end of the run.
+#pragma once
+
+#include <cstdint>
+
+namespace lomvex {
+
+// The open file is compressed and a decoder turns it into PCM.
+bool IsDecoding();
+
+// For a file that is not PCM: opens a decoder from the file's format record
+// and rewrites the record (and the format state's layout) to describe the
+// decoded sound. False after its message when an Ogg file that no codec
+// takes does not decode; true otherwise, a decoder open or not.
+bool OpenDecoder(uint32_t oneTimeLength);
+// The most PCM bytes one one-time length of the file gives.
+uint32_t DecoderOutputSize();
+// The format record of the decoded sound (WAVEFORMATEX).
+const uint8_t* DecodedFormat();
+// Where DecodeBuffer writes (`destination`, the staging buffer) and the
+// first source it converts.
+void PrepareDecoder(uint8_t* source, uint32_t sourceLength, uint8_t* destination);
+// Converts `length` bytes read from the file at `source`; returns the
+// decoded byte count.
+uint32_t DecodeBuffer(uint8_t* source, uint32_t length);
+void ResetDecoder();
+void CloseDecoder();
+
+}  // namespace lomvex
