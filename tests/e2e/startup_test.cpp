@@ -101,18 +101,30 @@ Bytes FlacInOgg() {
     return page;
 }
 
-TEST(CommandLine, AnOggFileOfAnotherCodecIsRefusedAndTheProgramRuns) {
-    std::string profile = ProfileWith("flacogg", {});
-    ASSERT_TRUE(WriteBytes(profile + "\\song.ogg", FlacInOgg()));
+// Starts the program on `bytes` written as `name`, and expects a message
+// that holds `says`, after which the main window is there and closes.
+void ExpectRefusedAtStart(const std::string& profileName, const std::string& name,
+                          const Bytes& bytes, const std::string& says) {
+    std::string profile = ProfileWith(profileName, {});
+    ASSERT_TRUE(WriteBytes(profile + "\\" + name, bytes));
     LomvexProcess program;
-    ASSERT_TRUE(program.Start("\"" + profile + "\\song.ogg\"", profile));
+    ASSERT_TRUE(program.Start("\"" + profile + "\\" + name + "\"", profile));
     MessageBoxInfo box = program.FindMessageBox();
     ASSERT_NE(box.window, nullptr);
-    EXPECT_NE(box.text.find("FLAC"), std::string::npos) << box.text;
+    EXPECT_NE(box.text.find(says), std::string::npos) << box.text;
     LomvexProcess::Answer(box);
     ASSERT_NE(program.MainWindow(), nullptr);
     program.Close();
     EXPECT_EQ(program.WaitForExit(), 0);
+}
+
+TEST(CommandLine, AnOggFileOfAnotherCodecIsRefusedAndTheProgramRuns) {
+    ExpectRefusedAtStart("flacogg", "song.ogg", FlacInOgg(), "FLAC");
+}
+
+TEST(CommandLine, AWaveOf97ChannelsIsRefusedAndTheProgramRuns) {
+    ExpectRefusedAtStart("channels97", "song.wav", WaveOf(std::vector<int16_t>(97 * 441, 0), 97),
+                         "97 channels");
 }
 
 // The test HOME's sound configuration, swapped for one whose default device
