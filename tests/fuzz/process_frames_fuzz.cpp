@@ -42,6 +42,8 @@
 #include "dsp/pcm_frames.h"
 #include "silent_sink.h"
 
+#include "fuzz/fuzz_input.h"
+
 namespace {
 
 using lomvex::PipelineInputs;
@@ -50,22 +52,6 @@ using lomvex::PipelineInputs;
 // also counts half a frame, so long transforms get few buffers and no input
 // takes more than a few tenths of a second.
 constexpr uint64_t kWorkBudget = uint64_t{1} << 17;
-
-// Reads the input front to back; past the end every byte is 0.
-class InputReader {
-   public:
-    InputReader(const uint8_t* data, size_t size) : data_(data), size_(size) {}
-    uint8_t Byte() { return position_ < size_ ? data_[position_++] : 0; }
-    uint16_t U16() {
-        const uint16_t low = Byte();
-        return static_cast<uint16_t>(low | (Byte() << 8));
-    }
-
-   private:
-    const uint8_t* data_;
-    size_t size_;
-    size_t position_ = 0;
-};
 
 // The input's bytes round and round, as the sound of the buffers.
 class SoundSource {

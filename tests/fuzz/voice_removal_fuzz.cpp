@@ -16,25 +16,11 @@
 
 #include "dsp/voice_removal.h"
 
+#include "fuzz/fuzz_input.h"
+
 namespace {
 
 constexpr long long kWorkBudget = 1 << 18;  // frames one input may push through
-
-class InputReader {
-   public:
-    InputReader(const uint8_t* data, size_t size) : data_(data), size_(size) {}
-    uint8_t Byte() { return position_ < size_ ? data_[position_++] : 0; }
-    uint16_t U16() {
-        const uint16_t low = Byte();
-        return static_cast<uint16_t>(low | (Byte() << 8));
-    }
-    bool AtEnd() const { return position_ >= size_; }
-
-   private:
-    const uint8_t* data_;
-    size_t size_;
-    size_t position_ = 0;
-};
 
 void CheckFinite(const std::vector<double>& x, int count) {
     for (int i = 0; i < count; ++i) {
