@@ -136,4 +136,34 @@ double ToneHz(const std::vector<double>& x, int from, int to) {
     return kTestRate / period;
 }
 
+ClickFit FitClicks(const std::vector<double>& x, const std::vector<double>& ideal) {
+    const long reach = static_cast<long>(0.03 * kTestRate);
+    std::vector<double> offsets, widths;
+    for (double place : ideal) {
+        const long from = static_cast<long>(place) - reach;
+        double total = 0;
+        for (long i = from; i <= from + 2 * reach; ++i) total += At(x, i) * At(x, i);
+        if (total == 0) continue;
+        double sum = 0;
+        long first = from, last = from;
+        for (long i = from; i <= from + 2 * reach; ++i) {
+            sum += At(x, i) * At(x, i);
+            if (sum < 0.05 * total) first = i + 1;
+            if (sum < 0.95 * total) last = i + 1;
+        }
+        offsets.push_back(0.5 * (first + last) - place);
+        widths.push_back(static_cast<double>(last - first + 1));
+    }
+    ClickFit fit;
+    if (offsets.empty()) return fit;
+    std::vector<double> sorted = offsets;
+    std::nth_element(sorted.begin(), sorted.begin() + sorted.size() / 2, sorted.end());
+    const double median = sorted[sorted.size() / 2];
+    for (size_t k = 0; k < offsets.size(); ++k) {
+        fit.offsetMs = std::max(fit.offsetMs, 1000.0 * std::fabs(offsets[k] - median) / kTestRate);
+        fit.widthMs = std::max(fit.widthMs, 1000.0 * widths[k] / kTestRate);
+    }
+    return fit;
+}
+
 }  // namespace lomvex

@@ -20,6 +20,17 @@ int BestLag(const StereoSound& output, const StereoSound& ideal, int maxLag);
 // frames of the ideal and both channels.
 double LogSpectralDistance(const StereoSound& output, int lag, const StereoSound& ideal);
 
+// How a click train came through: each click's energy within 30 ms of its
+// ideal place (ideal[k] frames), its centre the middle of the span that
+// holds 5 .. 95 % of that energy. `offsetMs` is the widest distance of a
+// centre from its ideal place after the median distance (the program's
+// lag) is taken off; `widthMs` the widest such span.
+struct ClickFit {
+    double offsetMs = 0;
+    double widthMs = 0;
+};
+ClickFit FitClicks(const std::vector<double>& x, const std::vector<double>& ideal);
+
 // The frequency of a steady tone over samples [from, to) of `x`: the slope
 // of a least-squares line through its rising zero crossings, each placed by
 // linear interpolation.

@@ -1,5 +1,5 @@
 // The song, written like tools/demo_song/make_demo_song.cpp with a pitch
-// factor on every oscillator.
+// factor on every oscillator and a stretch on every note's start and length.
 #include "test_song.h"
 
 #include <cmath>
@@ -20,8 +20,8 @@ double Envelope(double t, double length) {
     return std::fmin(t / 0.02, 1.0) * std::fmin((length - t) / 0.05, 1.0);
 }
 
-double Voice(double t, double hz) {
-    const double vibrato = 1.0 + 0.006 * std::sin(2 * kPi * 5.5 * t);
+double Voice(double t, double hz, double depth) {
+    const double vibrato = 1.0 + depth * std::sin(2 * kPi * 5.5 * t);
     const double phase = 2 * kPi * hz * vibrato * t;
     const double weights[] = {1.0, 0.8, 0.9, 0.5, 0.3, 0.15, 0.1};
     double sum = 0;
@@ -45,36 +45,37 @@ double Stored(double v) {
 
 }  // namespace
 
-StereoSound MakeTestSong(double factor) {
+StereoSound MakeTestSong(double factor, double stretch, bool vibrato) {
+    const double beat = kBeat * stretch;
     const int melody[][2] = {{64, 1}, {67, 1}, {69, 2}, {67, 1}, {64, 1}, {62, 2},
                              {60, 1}, {62, 1}, {64, 1}, {67, 1}, {69, 3}, {72, 1},
                              {71, 1}, {69, 1}, {67, 2}, {64, 2}, {62, 2}, {60, 2}};
     const int roots[kBars] = {48, 45, 41, 43, 48, 43};
-    const int frames = static_cast<int>(kBars * 4 * kBeat * kTestRate);
+    const int frames = static_cast<int>(kBars * 4 * beat * kTestRate);
     std::vector<double> left(frames), right(frames);
     for (int i = 0; i < frames; ++i) {
         const double t = static_cast<double>(i) / kTestRate;
-        const int bar = static_cast<int>(t / (4 * kBeat));
+        const int bar = static_cast<int>(t / (4 * beat));
         const int root = roots[bar < kBars ? bar : kBars - 1];
-        const double bass = 0.35 * Envelope(std::fmod(t, kBeat), kBeat * 0.9) *
+        const double bass = 0.35 * Envelope(std::fmod(t, beat), beat * 0.9) *
                             std::sin(2 * kPi * NoteHz(root - 12) * factor * t);
         double chord = 0;
         for (int step : {0, 4, 7})
             chord += std::sin(2 * kPi * NoteHz(root + 12 + step) * factor * t);
-        chord *= 0.09 * Envelope(std::fmod(t, 4 * kBeat), 4 * kBeat);
-        const double offBeat = std::fmod(t + kBeat / 2, kBeat);
+        chord *= 0.09 * Envelope(std::fmod(t, 4 * beat), 4 * beat);
+        const double offBeat = std::fmod(t + beat / 2, beat);
         const double hat = offBeat < 0.04 ? 0.06 * (1 - offBeat / 0.04) * Hat(t, factor) : 0.0;
         left[i] = bass + 0.6 * hat;
         right[i] = chord + 0.4 * hat;
     }
     double start = 0;
     for (const auto& note : melody) {
-        const double length = note[1] * kBeat;
+        const double length = note[1] * beat;
         const int first = static_cast<int>(start * kTestRate);
         for (int i = first; i < frames && i < first + static_cast<int>(length * kTestRate); ++i) {
             const double t = static_cast<double>(i - first) / kTestRate;
-            const double voice =
-                0.4 * Envelope(t, length * 0.95) * Voice(t, NoteHz(note[0]) * factor);
+            const double voice = 0.4 * Envelope(t, length * 0.95) *
+                                 Voice(t, NoteHz(note[0]) * factor, vibrato ? 0.006 : 0.0);
             left[i] += voice;
             right[i] += voice;
         }
@@ -86,6 +87,17 @@ StereoSound MakeTestSong(double factor) {
         song.right.push_back(Stored(right[i]));
     }
     return song;
+}
+
+StereoSound MakeClickTrain(double stretch, double seconds) {
+    StereoSound clicks;
+    const int frames = static_cast<int>(seconds * stretch * kTestRate);
+    clicks.left.assign(frames, 0.0);
+    for (int k = 1; k * kClickSpacing < seconds; ++k) {
+        clicks.left[std::lrint(k * kClickSpacing * stretch * kTestRate)] = 20000.0;
+    }
+    clicks.right = clicks.left;
+    return clicks;
 }
 
 StereoSound MakeSteadyTone(double factor, double seconds) {

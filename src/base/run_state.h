@@ -14,7 +14,7 @@ constexpr int kEngineMonitor = 2;  // the record port is open for monitoring
 
 struct RunState {
     int mode = kEngineNone;
-    bool playing = false;        // a play or monitor run has its device open
+    bool playing = false;  // a play or monitor run has its device open
     bool paused = false;
     bool autoPlayClose = false;  // close the program when playback ends
     bool hasOutputDevice = false;
@@ -22,6 +22,7 @@ struct RunState {
     uint32_t inputFormats = 0;   // the input device's WAVE_FORMAT_* mask (0 without one)
     bool processable = true;     // the open file is PCM or being decoded
     uint32_t oneTimeLength = 0;  // source bytes per buffer of the run
+    uint32_t blockAlign = 1;     // bytes of one block of the source
     double bytesPlayed = 0;      // source bytes of the buffers returned so far
 };
 

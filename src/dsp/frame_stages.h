@@ -8,9 +8,11 @@
 
 namespace lomvex {
 
-// The pitch shifter (pitch_shift.h) for `channels` (1 or 2) at `sampleRate`
-// Hz, shifted by `semitones`. Null when the memory cannot be had.
-std::unique_ptr<FrameStage> MakePitchShiftStage(double sampleRate, int channels, double semitones);
+// The transposition and tempo (pitch_shift.h) for `channels` (1 or 2) at
+// `sampleRate` Hz, shifted by `semitones`, at `tempo` percent. Null when the
+// memory cannot be had.
+std::unique_ptr<FrameStage> MakePitchShiftStage(double sampleRate, int channels, double semitones,
+                                                double tempo);
 
 // The stereo voice removal (voice_removal.h) at `sampleRate` Hz. Null when
 // the memory cannot be had or the rate is refused.

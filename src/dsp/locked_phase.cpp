@@ -42,19 +42,19 @@ int FindPeaks(const double* magnitude, int half, int* peaks) {
     return count;
 }
 
-// The rotation of peak bin k: the previous rotation there plus (a - 1) times
-// the bin's phase advance since the previous grain, unwrapped around what
-// its centre frequency advances over H/a points. A peak that rose by more
+// The rotation of peak bin k: the previous rotation there plus (factor - 1)
+// times the bin's phase advance since the previous grain, unwrapped around
+// what its centre frequency advances over `points`. A peak that rose by more
 // than kOnsetRise starts a new sound, which keeps the phase it starts with,
 // so that its attack stays as sharp as in the input.
-double PeakTurn(const LockedPhase& state, int k, int hop, double ratio) {
+double PeakTurn(const LockedPhase& state, int k, double points, double factor) {
     const double sr = state.sumRe[k], si = state.sumIm[k];
     const double pr = state.previousRe[k], pi = state.previousIm[k];
     if (sr * sr + si * si > kOnsetRise * kOnsetRise * (pr * pr + pi * pi)) return 0.0;
-    const double expected = kTwoPi * k * (hop / ratio) / state.n;
+    const double expected = kTwoPi * k * points / state.n;
     const double turn = std::atan2(si * pr - sr * pi, sr * pr + si * pi);
     const double advance = expected + Wrap(turn - expected);
-    return Wrap(state.rotation[k] + (ratio - 1.0) * advance);
+    return Wrap(state.rotation[k] + (factor - 1.0) * advance);
 }
 
 // Turns bins [from, to) (within 1 .. N/2-1) by `angle` and their mirrors by
@@ -108,13 +108,14 @@ void ResetLockedPhase(LockedPhase& state) {
     state.hasPrevious = false;
 }
 
-void LockPhases(LockedPhase& state, double* re, double* im, int hop, double ratio) {
+void LockPhases(LockedPhase& state, double* re, double* im, double points, double factor) {
     const int n = state.n, half = n / 2;
     SumSpectrum(state, re, im);
     const int count = FindPeaks(state.magnitude.get(), half, state.peaks.get());
     if (state.hasPrevious && count > 0) {
         const int* peaks = state.peaks.get();
-        for (int p = 0; p < count; ++p) state.peakTurn[p] = PeakTurn(state, peaks[p], hop, ratio);
+        for (int p = 0; p < count; ++p)
+            state.peakTurn[p] = PeakTurn(state, peaks[p], points, factor);
         // DC and Nyquist stay real. A peak's region starts at the lowest bin
         // between it and the peak below and ends before the lowest bin
         // between it and the peak above.

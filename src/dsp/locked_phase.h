@@ -2,12 +2,14 @@
 // spectral peaks.
 //
 // A grain read at a spacing of a input samples per point sounds a times
-// higher; grains follow each other every H output samples, which is H/a
-// points of the grain's own time scale. To sound right together, each
-// grain's phases must advance by what its frequencies do in H samples: a
-// times what they did between the grains as read. For each peak of the
-// magnitude spectrum the phase advance since the previous grain gives the
-// peak's exact frequency; its rotation grows by (a - 1) times that advance.
+// higher; grains are read every Ha input samples, which is Ha/a points of
+// the grain's own time scale, and follow each other every H output
+// samples. To sound right together, each grain's phases must advance by
+// what its frequencies do in H output samples: a*H/Ha times what they did
+// between the grains as read (a for a transposition alone, H/Ha for a
+// change of tempo alone). For each peak of the magnitude spectrum the phase
+// advance since the previous grain gives the peak's exact frequency; its
+// rotation grows by (a*H/Ha - 1) times that advance.
 // Every bin then turns with the rotation of its peak (the bins from the
 // lowest point between two peaks to the next such point), so the shape of
 // each peak, and with it the sound of a partial, is kept.
@@ -45,8 +47,8 @@ void ResetLockedPhase(LockedPhase& state);
 
 // Turns the forward-transformed grain re[0..N), im[0..N) in place, its
 // conjugate-symmetric halves together so that the inverse transform gives
-// real channels back in re[] and im[]. `hop` is H in output samples and
-// `ratio` is a.
-void LockPhases(LockedPhase& state, double* re, double* im, int hop, double ratio);
+// real channels back in re[] and im[]. `points` is Ha/a, the grain points
+// between this grain and the previous one as read, and `factor` is a*H/Ha.
+void LockPhases(LockedPhase& state, double* re, double* im, double points, double factor);
 
 }  // namespace lomvex

@@ -1,5 +1,5 @@
 // A streaming stage over PCM buffers: conversion in steps of a block, the
-// lag dropped at the start and given back at the end.
+// lag dropped at the start, the output that did not fit kept for later.
 #include "dsp/pcm_stage.h"
 
 #include <algorithm>
@@ -13,18 +13,31 @@ namespace {
 
 constexpr int kBlockFrames = 4096;
 
-double* SecondOrNull(PcmStage& s) {
-    return LayoutChannels(s.layout) == 2 ? s.second.get() : nullptr;
+bool Stereo(const PcmStage& s) {
+    return LayoutChannels(s.layout) == 2;
 }
 
-// Writes `count` frames of first/second from `from` on to `out`, after
-// dropping what is left of the lag; returns the frames written.
-int WriteDroppingLag(PcmStage& s, uint8_t* out, int from, int count) {
+// Appends `count` frames of outFirst/outSecond to the waiting output, after
+// dropping what is left of the lag.
+void Keep(PcmStage& s, int count) {
     const int drop = static_cast<int>(std::min<long long>(s.toDrop, count));
     s.toDrop -= drop;
-    WritePcmFrames(out, s.layout, count - drop, s.first.get() + from + drop,
-                   s.second.get() + from + drop);
-    return count - drop;
+    s.waiting[0].insert(s.waiting[0].end(), s.outFirst.get() + drop, s.outFirst.get() + count);
+    if (Stereo(s))
+        s.waiting[1].insert(s.waiting[1].end(), s.outSecond.get() + drop,
+                            s.outSecond.get() + count);
+}
+
+// Writes as much waiting output as `capacity` bytes hold; returns the bytes.
+uint32_t GiveWaiting(PcmStage& s, uint8_t* pcm, uint32_t capacity) {
+    const int frameBytes = LayoutBytesPerFrame(s.layout);
+    const size_t count = std::min<size_t>(s.waiting[0].size(), capacity / frameBytes);
+    if (count == 0) return 0;
+    WritePcmFrames(pcm, s.layout, static_cast<int>(count), s.waiting[0].data(),
+                   Stereo(s) ? s.waiting[1].data() : s.waiting[0].data());
+    for (int c = 0; c < (Stereo(s) ? 2 : 1); ++c)
+        s.waiting[c].erase(s.waiting[c].begin(), s.waiting[c].begin() + count);
+    return static_cast<uint32_t>(count * frameBytes);
 }
 
 }  // namespace
@@ -34,10 +47,14 @@ bool StartPcmStage(PcmStage& state, std::unique_ptr<FrameStage> stage, int layou
     if (!stage) return true;
     PcmStage s;
     s.layout = layout;
-    const int size = std::max(kBlockFrames, stage->Latency());
-    s.first.reset(new (std::nothrow) double[size]());
-    s.second.reset(new (std::nothrow) double[size]());
-    if (!s.first || !s.second) return false;
+    const int out = std::max(stage->MostOutput(kBlockFrames), stage->MostFlush());
+    s.first.reset(new (std::nothrow) double[kBlockFrames]());
+    s.second.reset(new (std::nothrow) double[kBlockFrames]());
+    s.outFirst.reset(new (std::nothrow) double[out]());
+    s.outSecond.reset(new (std::nothrow) double[out]());
+    if (!s.first || !s.second || !s.outFirst || !s.outSecond) return false;
+    // Room for a few blocks of waiting output, so that it seldom grows.
+    for (auto& w : s.waiting) w.reserve(4 * static_cast<size_t>(out));
     s.toDrop = stage->Latency();
     s.stage = std::move(stage);
     state = std::move(s);
@@ -57,45 +74,39 @@ uint32_t PcmStageTailBytes(const PcmStage& state) {
     return static_cast<uint32_t>(state.stage->Latency()) * LayoutBytesPerFrame(state.layout);
 }
 
+void SetPcmStageTempo(PcmStage& state, double percent) {
+    if (state.stage) state.stage->SetTempo(percent);
+}
+
 uint32_t ProcessPcmStage(PcmStage& state, uint8_t* pcm, uint32_t byteCount, uint32_t capacity,
                          bool endOfData) {
     if (!state.stage) return byteCount;
     const int frameBytes = LayoutBytesPerFrame(state.layout);
     const uint32_t frames = byteCount / frameBytes;
-    uint32_t written = 0;
+    double* second = Stereo(state) ? state.second.get() : nullptr;
+    double* outSecond = Stereo(state) ? state.outSecond.get() : nullptr;
     for (uint32_t pos = 0; pos < frames;) {
         const int count = static_cast<int>(std::min<uint32_t>(kBlockFrames, frames - pos));
         ReadPcmFrames(pcm + pos * frameBytes, state.layout, count, state.first.get(),
                       state.second.get());
-        state.stage->Process(state.first.get(), SecondOrNull(state), count);
-        written += WriteDroppingLag(state, pcm + written * frameBytes, 0, count);
+        Keep(state, state.stage->Process(state.first.get(), second, count, state.outFirst.get(),
+                                         outSecond));
         pos += count;
     }
-    uint32_t out = written * frameBytes;
     if (endOfData && !state.flushed) {
         state.flushed = true;
-        state.stage->Flush(state.first.get(), SecondOrNull(state));
-        state.tailFrames = state.stage->Latency();
-        state.tailGiven = static_cast<int>(std::min<long long>(state.toDrop, state.tailFrames));
-        state.toDrop -= state.tailGiven;
-        out += TakePcmStageTail(state, pcm + out, capacity > out ? capacity - out : 0);
+        Keep(state, state.stage->Flush(state.outFirst.get(), outSecond));
     }
-    return out;
+    return GiveWaiting(state, pcm, capacity);
 }
 
 uint32_t TakePcmStageTail(PcmStage& state, uint8_t* pcm, uint32_t capacity) {
-    if (!state.stage) return 0;
-    const int frameBytes = LayoutBytesPerFrame(state.layout);
-    const int count = static_cast<int>(
-        std::min<uint32_t>(state.tailFrames - state.tailGiven, capacity / frameBytes));
-    if (count <= 0) return 0;
-    const int written = WriteDroppingLag(state, pcm, state.tailGiven, count);
-    state.tailGiven += count;
-    return written * frameBytes;
+    if (!state.stage || !state.flushed) return 0;
+    return GiveWaiting(state, pcm, capacity);
 }
 
 bool PcmStageOwesTail(const PcmStage& state) {
-    return state.stage && state.flushed && state.tailGiven < state.tailFrames;
+    return state.stage && state.flushed && !state.waiting[0].empty();
 }
 
 }  // namespace lomvex

@@ -1,6 +1,8 @@
 // One-time length and wave buffer sizes.
 #include "engine/buffer_sizes.h"
 
+#include <algorithm>
+
 #include <cstring>
 
 #include "dsp/pcm_frames.h"
@@ -27,6 +29,13 @@ uint32_t ComputeOneTimeLength(const FormatFields& format, uint32_t units) {
     const uint32_t whole = length >= 4294967295.0 ? 4294967295u : static_cast<uint32_t>(length);
     const uint32_t rounded = whole - whole % block;
     return rounded ? rounded : block;
+}
+
+uint32_t TempoReadLength(uint32_t oneTimeLength, uint32_t blockAlign, double tempo) {
+    if (tempo >= 100.0) return oneTimeLength;
+    const uint32_t block = blockAlign == 0 ? 1 : blockAlign;
+    const uint32_t blocks = static_cast<uint32_t>(oneTimeLength / block * tempo / 100.0);
+    return std::max<uint32_t>(1, blocks) * block;
 }
 
 uint32_t WaveBufferSize(uint32_t contentSize, bool overlapPath, int fftparam, int layoutCode) {

@@ -13,6 +13,12 @@ namespace lomvex {
 // compressed bytes.
 uint32_t ComputeOneTimeLength(const FormatFields& format, uint32_t units);
 
+// Source bytes to read for one buffer at `tempo` percent: below 100 the
+// processing makes 100 / tempo times as much sound as it reads, so less is
+// read (whole blocks of `blockAlign` bytes, at least one) and a buffer
+// still holds about one one-time length of sound.
+uint32_t TempoReadLength(uint32_t oneTimeLength, uint32_t blockAlign, double tempo);
+
 // The size of each wave buffer: `contentSize` (the one-time length, or the
 // decoder's output for one) plus, for the overlap path, room for half a
 // transform frame of the given layout.

@@ -160,7 +160,7 @@ void StartMonitor() {
         EndRun();
         return;
     }
-    if (!PrepareRunBuffers(kMonitorBufferCount, true)) return;
+    if (!PrepareRunBuffers(kMonitorBufferCount, RunKind::Monitor)) return;
     for (int i = kMonitorOutputBase; i < kWaveHeaderCount; ++i) *waveHeader[i] = {};
     if (!QueueInput()) return;
     monitor = MonitorRun{0, 1};
@@ -223,7 +223,9 @@ void StopMonitor() {
     engine.controls.idleOff = false;
 }
 
-bool MonitorStopping() { return monitor.stop == 1; }
+bool MonitorStopping() {
+    return monitor.stop == 1;
+}
 
 void PauseMonitor(bool pause) {
     if (engine.input == nullptr) return;

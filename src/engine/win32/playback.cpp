@@ -28,9 +28,10 @@
 namespace lomvex {
 namespace {
 
-// The next amount to read: a one-time length, or what remains.
+// The next amount to read: a one-time length at the tempo, or what remains.
 uint32_t NextReadLength() {
-    if (run.oneTimeLength < playFile.remaining) return run.oneTimeLength;
+    const uint32_t n = TempoReadLength(run.oneTimeLength, run.blockAlign, RunTempo());
+    if (n < playFile.remaining) return n;
     engine.endOfData = true;
     return playFile.remaining;
 }
@@ -123,7 +124,7 @@ void StartPlayback() {
     if (!BeginRun()) return;
     FormatFields source = ReadFormatFields(fileFormat.Data());
     SetInitialScanStep(source.samplesPerSec, source.channels);
-    if (!OpenDevice() || !PrepareRunBuffers(kPlayBufferCount, true)) {
+    if (!OpenDevice() || !PrepareRunBuffers(kPlayBufferCount, RunKind::Play)) {
         EndRun();
         return;
     }

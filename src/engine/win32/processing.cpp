@@ -31,10 +31,11 @@ std::array<double, kParametricValues> parametricBands;
 
 // The run's stages: the voice removal before the frame pipeline (in place
 // of the channel operation, so that the spectrum shows what is played), the
-// transposition after it.
+// transposition and tempo after it.
 struct RunStages {
     PcmStage voice;
     PcmStage shift;
+    RunKind kind = RunKind::Save;
 };
 RunStages stages;
 
@@ -79,6 +80,7 @@ uint32_t ProcessFromPipeline(FrameDisplay& display, int source, int target, uint
     in.equalizer = &eq;
     const uint32_t output = ProcessFrames(pipelineState, display, in, engine.buffer[source],
                                           engine.buffer[target], byteCount, engine.bufferSize);
+    SetPcmStageTempo(stages.shift, RunTempo());
     return ProcessPcmStage(stages.shift, engine.buffer[target], output, engine.bufferSize,
                            upstreamDone);
 }
@@ -98,20 +100,32 @@ int RunOutputLayout(bool devicePlays) {
     return OutputLayoutCode(CurrentInputs(devicePlays, false));
 }
 
-bool StartRunStages(bool devicePlays) {
+double RunTempo() {
+    if (stages.kind == RunKind::Monitor) return 100.0;
+    return program.settings.tempo;
+}
+
+bool StartRunStages(RunKind kind) {
     StopRunStages();
+    stages.kind = kind;
     const PcmSource source = CurrentSource();
     const bool removeVoice =
         RemovesVoiceInStereo(program.settings.voicecut, controlState.channel.operation, source);
     const double semitones =
         IsProcessable(source) ? KeptTempoShift(program.playingRate, program.settings.keeptempo != 0)
                               : 0.0;
-    const int shiftLayout = RunOutputLayout(devicePlays);
+    const double tempo = RunTempo();
+    // A song being played follows the tempo as it changes, so it always has
+    // the stage (which passes the sound untouched at 100 without a shift).
+    const bool shifts =
+        IsProcessable(source) && (semitones != 0.0 || tempo != 100.0 || kind == RunKind::Play);
+    const int shiftLayout = RunOutputLayout(kind != RunKind::Save);
     std::unique_ptr<FrameStage> voice, shift;
     if (removeVoice) voice = MakeVoiceRemovalStage(source.sampleRate);
-    if (semitones != 0.0)
-        shift = MakePitchShiftStage(source.sampleRate, LayoutChannels(shiftLayout), semitones);
-    if ((voice || !removeVoice) && (shift || semitones == 0.0) &&
+    if (shifts)
+        shift =
+            MakePitchShiftStage(source.sampleRate, LayoutChannels(shiftLayout), semitones, tempo);
+    if ((voice || !removeVoice) && (shift || !shifts) &&
         StartPcmStage(stages.voice, std::move(voice), source.layoutCode) &&
         StartPcmStage(stages.shift, std::move(shift), shiftLayout))
         return true;

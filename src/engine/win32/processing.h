@@ -1,11 +1,11 @@
 // The per-buffer processing chain of every run (play, monitor, save), in
 // one place: the channel operation, or with "Keep stereo" the voice
 // removal stage in its place; the frame pipeline into a wave buffer; then,
-// with "Keep tempo", the transposition.
+// with "Keep tempo" or a tempo, the transposition and tempo.
 //
-// The stages hold sound from buffer to buffer and keep the run's length:
-// their lag is dropped at the start, and at the end of the data their last
-// frames follow the last buffer (see dsp/pcm_stage.h). What the last buffer
+// The stages hold sound from buffer to buffer and keep the run's length
+// (times 100 / tempo): their lag is dropped at the start, and at the end of
+// the data their last frames follow the last buffer (see dsp/pcm_stage.h). What the last buffer
 // has no room for, a run that needs every frame (a save) takes with
 // TakeRunTail.
 #pragma once
@@ -33,12 +33,21 @@ struct BufferRoles {
 // output) into wave buffer `target`.
 BufferRoles PlayRoles(int target);
 
-// The run's stages, started at its start before its buffers are made
-// (`devicePlays`: a device runs, so the sound keeps both channels); they
-// take the layout and rate of the sound they get. Each one is off, and no
-// failure, unless its setting asks for it and the sound can be processed.
-// False after the memory message (the caller ends the run).
-bool StartRunStages(bool devicePlays);
+// What a run does: a device plays a file, a device plays the live input,
+// or a file is written.
+enum class RunKind { Play, Monitor, Save };
+
+// The run's stages, started at its start before its buffers are made (a
+// device that runs keeps both channels); they take the layout and rate of
+// the sound they get. Each one is off, and no failure, unless its setting
+// asks for it and the sound can be processed; a file being played always
+// has the transposition and tempo, so that a tempo set while it plays is
+// heard. False after the memory message (the caller ends the run).
+bool StartRunStages(RunKind kind);
+
+// The tempo in percent the run plays at now: the setting's, 100 for the
+// live input (which cannot be played ahead of its arrival).
+double RunTempo();
 // The bytes each wave buffer needs beyond its content so that the last one
 // holds what the stages before the frame pipeline give back at the end.
 uint32_t RunStagesRoom();

@@ -57,6 +57,7 @@ bool BeginRun() {
     run.bytesPlayed = 0;
     FormatFields source = ReadFormatFields(fileFormat.Data());
     run.oneTimeLength = ComputeOneTimeLength(source, program.settings.deltatime);
+    run.blockAlign = source.blockAlign;
     if (!OpenDecoder(run.oneTimeLength)) {
         EndRun();
         return false;
@@ -65,19 +66,20 @@ bool BeginRun() {
     return true;
 }
 
-bool PrepareRunBuffers(int count, bool devicePlays) {
+bool PrepareRunBuffers(int count, RunKind kind) {
     FormatFields pcm = ReadFormatFields(fileFormat.Data());
     fileFormat.Release();
     Host().SetIdleControls(false);
     engine.controls.idleOff = true;
-    if (!StartRunStages(devicePlays)) {
+    if (!StartRunStages(kind)) {
         EndRun();
         return false;
     }
     uint32_t content = IsDecoding() ? DecoderOutputSize() : run.oneTimeLength;
     bool overlap = program.settings.mado != kWindowRect;
-    uint32_t size = WaveBufferSize(content, overlap, program.settings.fftparam, formatState.layout) +
-                    RunStagesRoom();
+    uint32_t size =
+        WaveBufferSize(content, overlap, program.settings.fftparam, formatState.layout) +
+        RunStagesRoom();
     if (!AllocWaveBuffers(count, size, pcm.bitsPerSample)) {
         EndRun();
         return false;

@@ -7,10 +7,12 @@
 // it releases exactly what the run acquired, in the safe order: the device
 // is reset before its headers are unprepared and its buffers freed; the
 // decoder's header is unprepared only if prepared and its stream closed only
-// if open; a monitor's input device is closed before its output device; the file is closed and its format record released, so the next
-// run reads and decodes the file afresh; the controls the run switched are
-// switched back. It may be called more than once.
+// if open; a monitor's input device is closed before its output device; the file is closed and its
+// format record released, so the next run reads and decodes the file afresh; the controls the run
+// switched are switched back. It may be called more than once.
 #pragma once
+
+#include "engine/win32/processing.h"
 
 namespace lomvex {
 
@@ -20,11 +22,11 @@ namespace lomvex {
 bool BeginRun();
 
 // Once the sink is open: releases the format record, turns the idle
-// controls off, starts the processing chain's stages (`devicePlays`: a
-// device runs, not a save), allocates `count` wave buffers with room for
+// controls off, starts the processing chain's stages for a run of `kind`,
+// allocates `count` wave buffers with room for
 // the stages' last frames and points the decoder at them. False after the
 // stages' or the buffers' message (the run has then ended).
-bool PrepareRunBuffers(int count, bool devicePlays);
+bool PrepareRunBuffers(int count, RunKind kind);
 
 // Turns the run controls on: Stop and Pause (playing), or Stop alone with
 // the panel disabled (saving).

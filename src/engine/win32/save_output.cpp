@@ -21,6 +21,7 @@
 #include "engine/engine_texts.h"
 #include "engine/saved_format.h"
 #include "engine/update_pacer.h"
+#include "engine/buffer_sizes.h"
 #include "engine/win32/engine_host.h"
 #include "engine/win32/engine_state.h"
 #include "engine/win32/processing.h"
@@ -109,7 +110,7 @@ bool CreateOutput(const std::string& path) {
 // The next amount of source data: a one-time length, or what remains, which
 // marks the end of the data. Counts it as done.
 uint32_t TakeNextReadLength() {
-    uint32_t n = run.oneTimeLength;
+    uint32_t n = TempoReadLength(run.oneTimeLength, run.blockAlign, RunTempo());
     if (n >= playFile.remaining) {
         n = playFile.remaining;
         engine.endOfData = true;
@@ -253,7 +254,7 @@ void SaveProcessedOutput(const std::string& path) {
         save.dc.reset();
         return;
     }
-    if (!PrepareRunBuffers(kPlayBufferCount, false)) {
+    if (!PrepareRunBuffers(kPlayBufferCount, RunKind::Save)) {
         CloseOutput();
         save.dc.reset();
         return;
