@@ -23,7 +23,7 @@ using testing::Cp932;
 
 TEST(DialogJapaneseTexts, AreShiftJisBytes) {
     EXPECT_EQ(ja::kOptionCaption, Cp932("オプション設定"));
-    EXPECT_EQ(ja::kOptionLengthLabel, Cp932("一度に処理するﾃﾞｰﾀ長(&T):"));
+    EXPECT_EQ(ja::kOptionLengthLabel, Cp932("一度に処理するﾃﾞｰﾀ長(&T)"));
     EXPECT_EQ(ja::kOptionModeGroup, Cp932("ｲｺﾗｲｼﾞﾝｸﾞﾓｰﾄﾞ(&M)"));
     EXPECT_EQ(ja::kOptionCopyValue, Cp932("ｽｸﾛｰﾙﾊﾞｰの値をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ(&V)"));
     EXPECT_EQ(ja::kOptionLevelWarning, Cp932("演奏終了時にレベル警告を出す(&L)"));
