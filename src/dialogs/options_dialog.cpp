@@ -81,7 +81,7 @@ int ScrollTempoValue(int tempo, int code, int thumb) {
     return std::clamp(ScrolledValue(tempo, code, thumb), kTempoMin, kTempoMax);
 }
 
-bool RedrawsRateBar(int code, unsigned windowsVersion) {
+bool RedrawsScrollBar(int code, unsigned windowsVersion) {
     return code != kScrollThumbPosition && windowsVersion >= kWindows310;
 }
 

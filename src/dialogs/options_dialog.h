@@ -87,7 +87,7 @@ int ScrollTempoValue(int tempo, int code, int thumb);
 // Whether the scrollbar's frame and contents are redrawn after a scroll:
 // for every code but kScrollThumbPosition, from Windows 3.10 (0x030A) on.
 
-bool RedrawsRateBar(int code, unsigned windowsVersion);
+bool RedrawsScrollBar(int code, unsigned windowsVersion);
 
 // The texts of controls 127 and 129 for rate value v: "%.1f%%" of
 // 100·2^(v/120), or "100.0%" with "Keep tempo" checked, and the pitch v/10

@@ -24,9 +24,9 @@ TEST(OptionsRate, ScrollStepsAreClamped) {
     EXPECT_EQ(ScrollRateValue(7, kScrollThumbPosition, 300), 120);
     EXPECT_EQ(ScrollRateValue(7, 8, 50), 7);  // SB_ENDSCROLL keeps the value
     EXPECT_EQ(ScrollRateValue(7, 6, 50), 7);  // SB_LEFT too
-    EXPECT_FALSE(RedrawsRateBar(kScrollThumbPosition, 0x0601));
-    EXPECT_TRUE(RedrawsRateBar(kScrollThumbTrack, 0x030A));
-    EXPECT_FALSE(RedrawsRateBar(kScrollLineLeft, 0x0300));
+    EXPECT_FALSE(RedrawsScrollBar(kScrollThumbPosition, 0x0601));
+    EXPECT_TRUE(RedrawsScrollBar(kScrollThumbTrack, 0x030A));
+    EXPECT_FALSE(RedrawsScrollBar(kScrollLineLeft, 0x0300));
 }
 
 TEST(OptionsTempo, ScrollStepsAreClampedAndShownInPercent) {

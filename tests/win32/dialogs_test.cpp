@@ -14,6 +14,7 @@
 #include "base/win32/main_window_handle.h"
 #include "dialogs/options_dialog.h"
 #include "dialogs/win32/about_box_proc.h"
+#include "dialogs/win32/dialog_look.h"
 #include "dialogs/win32/options_dialog_proc.h"
 #include "resources/ids.h"
 #include "win32/capturing_sink.h"
@@ -138,6 +139,27 @@ TEST_F(OptionsDialogTest, OkStoresWhatTheControlsShow) {
     EXPECT_EQ(program.settings.fftmode, kFftModeEasy);
     EXPECT_EQ(program.settings.useclip, 1);
     EXPECT_EQ(program.playingRate, 1);  // OK keeps the moved rate
+}
+
+TEST_F(OptionsDialogTest, TheThreeDimensionItemRemakesBothBarsWithTheirValues) {
+    program.settings.dialog3d = 1;
+    program.playingRate = -15;
+    ASSERT_NE(Open(), nullptr);
+    Scroll(SB_THUMBPOSITION, 75, IDC_OPTION_TEMPO_BAR);
+    SendMessageA(dialog_, WM_SYSCOMMAND, kDialog3dCommand, 0);
+    EXPECT_EQ(program.settings.dialog3d, 0);
+    for (int id : {IDC_OPTION_RATE_BAR, IDC_OPTION_TEMPO_BAR}) {
+        HWND bar = GetDlgItem(dialog_, id);
+        ASSERT_NE(bar, nullptr) << id;
+        EXPECT_TRUE(GetWindowLongA(bar, GWL_STYLE) & WS_BORDER) << id;
+        int low = 0, high = 0;
+        GetScrollRange(bar, SB_CTL, &low, &high);
+        EXPECT_EQ(high - low, id == IDC_OPTION_RATE_BAR ? 240 : 150) << id;
+        EXPECT_EQ(GetScrollPos(bar, SB_CTL), id == IDC_OPTION_RATE_BAR ? -15 : 75) << id;
+    }
+    Scroll(SB_LINERIGHT, 0, IDC_OPTION_TEMPO_BAR);  // the new bar is the one scrolled
+    EXPECT_EQ(program.settings.tempo, 76);
+    EXPECT_EQ(GetScrollPos(GetDlgItem(dialog_, IDC_OPTION_TEMPO_BAR), SB_CTL), 76);
 }
 
 TEST_F(OptionsDialogTest, OkKeepsTheMovedTempo) {

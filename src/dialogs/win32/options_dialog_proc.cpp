@@ -187,7 +187,7 @@ BOOL OnInit(HWND dialog) {
 }
 
 void RedrawAfterScroll(HWND bar, int code) {
-    if (RedrawsRateBar(code, program.windowsVersion))
+    if (RedrawsScrollBar(code, program.windowsVersion))
         RedrawWindow(bar, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
