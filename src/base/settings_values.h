@@ -14,6 +14,9 @@ constexpr int kBarPositionMax = 72;
 constexpr int kFftModeGraphic = 152;
 constexpr int kFftModeParametric = 153;
 constexpr int kFftModeEasy = 154;
+// The tempo's range in percent of the song's own tempo.
+constexpr int kTempoMin = 50;
+constexpr int kTempoMax = 200;
 
 struct Settings {
     int smooth = 0;
@@ -33,6 +36,7 @@ struct Settings {
     int levelwarning = 1;
     int keeptempo = 0;  // the playing rate transposes and keeps the tempo (0/1)
     int voicecut = 0;   // "L-R(minusOne)": 0 classic (mono), 1 keep stereo
+    int tempo = 100;    // percent of the song's own tempo, 50..200
 };
 
 }  // namespace lomvex

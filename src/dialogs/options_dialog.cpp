@@ -1,4 +1,4 @@
-// The Options dialog's rules: labels, rate scrollbar, lists, OK.
+// The Options dialog's rules: labels, rate and tempo scrollbars, lists, OK.
 #include "dialogs/options_dialog.h"
 
 #include <algorithm>
@@ -10,8 +10,8 @@
 namespace lomvex {
 namespace {
 
-constexpr int kRateLineStep = 1;
-constexpr int kRatePageStep = 10;
+constexpr int kLineStep = 1;
+constexpr int kPageStep = 10;
 constexpr unsigned kWindows310 = 0x030A;
 
 // List 117's values, one per position: 32768 down to 256 one-time units.
@@ -20,11 +20,31 @@ constexpr int kFirstFftParam = 8;
 constexpr int kLastFftParam = 16;
 constexpr int kWindowCount = 3;
 
+// A scrollbar value after one WM_HSCROLL, before its bar's clamp.
+int ScrolledValue(int v, int code, int thumb) {
+    switch (code) {
+        case kScrollLineLeft:
+            return v - kLineStep;
+        case kScrollLineRight:
+            return v + kLineStep;
+        case kScrollPageLeft:
+            return v - kPageStep;
+        case kScrollPageRight:
+            return v + kPageStep;
+        case kScrollThumbPosition:
+        case kScrollThumbTrack:
+            return thumb;
+        default:
+            return v;
+    }
+}
+
 }  // namespace
 
 const DialogLabel kOptionLabels[kOptionLabelCount] = {
     {option_ids::kRateLabel, kOptionRateLabel, ja::kOptionRateLabel},
     {option_ids::kPitchLabel, kOptionPitchLabel, ja::kOptionPitchLabel},
+    {option_ids::kTempoLabel, kOptionTempoLabel, ja::kOptionTempoLabel},
     {option_ids::kLengthLabel, kOptionLengthLabel, ja::kOptionLengthLabel},
     {option_ids::kPeakLabel, kOptionPeakLabel, ja::kOptionPeakLabel},
     {option_ids::kPeakOff, kOptionPeakOff, ja::kOptionPeakOff},
@@ -54,35 +74,23 @@ const char* OptionCaption(bool japanese) {
 }
 
 int ScrollRateValue(int v, int code, int thumb) {
-    switch (code) {
-        case kScrollLineLeft:
-            v -= kRateLineStep;
-            break;
-        case kScrollLineRight:
-            v += kRateLineStep;
-            break;
-        case kScrollPageLeft:
-            v -= kRatePageStep;
-            break;
-        case kScrollPageRight:
-            v += kRatePageStep;
-            break;
-        case kScrollThumbPosition:
-        case kScrollThumbTrack:
-            v = thumb;
-            break;
-        default:
-            break;
-    }
-    return ClampRateSetting(v);
+    return ClampRateSetting(ScrolledValue(v, code, thumb));
 }
 
-bool RedrawsRateBar(int code, unsigned windowsVersion) {
+int ScrollTempoValue(int tempo, int code, int thumb) {
+    return std::clamp(ScrolledValue(tempo, code, thumb), kTempoMin, kTempoMax);
+}
+
+bool RedrawsScrollBar(int code, unsigned windowsVersion) {
     return code != kScrollThumbPosition && windowsVersion >= kWindows310;
 }
 
 RateTexts OptionRateTexts(int v, bool japanese, bool useclip, bool keepTempo) {
     return {RateText(DeviceRateSetting(v, keepTempo)), PitchText(v, japanese, useclip)};
+}
+
+std::string OptionTempoText(int tempo) {
+    return std::to_string(tempo) + "%";
 }
 
 ListItems LengthListItems(bool japanese, bool useclip) {
@@ -181,21 +189,22 @@ OptionsLayout OptionsRelayout(int unitX, int unitA, int scrollBarWidth, int capt
     const int s = std::max(scrollBarWidth, 2 * u + 1);
     OptionsLayout l;
     l.dialog.width = 155 * u / 4 + s;
-    l.dialog.height = 225 * a / 4 + 4 * a + 2 + captionButtonHeight;
+    l.dialog.height = 249 * a / 4 + 4 * a + 2 + captionButtonHeight;
     l.lengthList.width = 9 * u + s;
     l.lengthList.height = 13 * a;
     l.rateBar.width = 134 * u / 4 + s;
     l.rateBar.height = 9 * a / 4;
+    l.tempoBar = l.rateBar;
     l.rateGroup.width = 142 * u / 4 + s;
-    l.rateGroup.height = 36 * a / 4;
+    l.rateGroup.height = 60 * a / 4;
     l.lengthGroup.width = 142 * u / 4 + s;
     l.lengthGroup.height = 37 * a / 4;
     l.fftSizeList.width = 24 * u / 4 + s;
     l.fftSizeList.height = 44 * a / 4;
     l.windowLabel.x = 76 * u / 4 + s;
-    l.windowLabel.y = 101 * a / 4;
+    l.windowLabel.y = 125 * a / 4;
     l.windowList.x = 113 * u / 4 + s;
-    l.windowList.y = 101 * a / 4;
+    l.windowList.y = 125 * a / 4;
     l.windowList.width = 26 * u / 4 + s;
     l.windowList.height = 176 * a / 4;
     return l;

@@ -1,6 +1,6 @@
 // The Options dialog ("OPTION", procedure OPTION) without the platform:
-// its control ids, labels in both languages, the rate scrollbar's step
-// rule and texts, the three lists (items and position ↔ value), the control
+// its control ids, labels in both languages, the rate and tempo scrollbars'
+// step rules and texts, the three lists (items and position ↔ value), the control
 // states a set of settings opens with, the settings OK takes from the
 // controls, and the re-layout of a new-style shell.
 //
@@ -37,6 +37,9 @@ constexpr int kPitchLabel = IDC_OPTION_PITCH_LABEL;
 constexpr int kPitchText = IDC_OPTION_PITCH_TEXT;   // right-aligned
 constexpr int kMonochrome = IDC_OPTION_MONOCHROME;  // check box `monochrome`
 constexpr int kSmooth = IDC_OPTION_SMOOTH;      // check box `smooth`
+constexpr int kTempoLabel = IDC_OPTION_TEMPO_LABEL;
+constexpr int kTempoBar = IDC_OPTION_TEMPO_BAR;  // horizontal scrollbar of `tempo`, 50 .. 200
+constexpr int kTempoText = IDC_OPTION_TEMPO_TEXT;
 constexpr int kFftSizeLabel = IDC_OPTION_FFT_SIZE_LABEL;
 constexpr int kFftSizeList = IDC_OPTION_FFT_SIZE_LIST;  // frequency count (`fftparam`)
 constexpr int kWindowLabel = IDC_OPTION_WINDOW_LABEL;
@@ -57,11 +60,11 @@ constexpr int kPeakLabel = IDC_OPTION_PEAK_LABEL;
 // The labelled controls with their English (template) and Japanese texts.
 // In Japanese mode the dialog sets every one of them, and the caption, when
 // it opens.
-constexpr size_t kOptionLabelCount = 24;
+constexpr size_t kOptionLabelCount = 25;
 extern const DialogLabel kOptionLabels[kOptionLabelCount];
 const char* OptionCaption(bool japanese);  // "Option" / "オプション設定"
 
-// ---- Rate scrollbar ----------------------------------------------------------
+// ---- Rate and tempo scrollbars -----------------------------------------------
 
 // The scroll codes of WM_HSCROLL (the platform's SB_LINELEFT .. SB_THUMBTRACK);
 // any other code (SB_ENDSCROLL 8, ...) keeps the value.
@@ -77,10 +80,14 @@ constexpr int kScrollThumbTrack = 5;
 // clamped to -120 .. 120. `thumb` is the position the message carries, as a
 // signed value (the Win32 side passes (short)HIWORD(wParam)).
 int ScrollRateValue(int v, int code, int thumb);
+// The tempo after one WM_HSCROLL of its bar: the same steps, clamped to
+// kTempoMin .. kTempoMax.
+int ScrollTempoValue(int tempo, int code, int thumb);
 
 // Whether the scrollbar's frame and contents are redrawn after a scroll:
 // for every code but kScrollThumbPosition, from Windows 3.10 (0x030A) on.
-bool RedrawsRateBar(int code, unsigned windowsVersion);
+
+bool RedrawsScrollBar(int code, unsigned windowsVersion);
 
 // The texts of controls 127 and 129 for rate value v: "%.1f%%" of
 // 100·2^(v/120), or "100.0%" with "Keep tempo" checked, and the pitch v/10
@@ -91,6 +98,9 @@ struct RateTexts {
     std::string pitch;
 };
 RateTexts OptionRateTexts(int v, bool japanese, bool useclip, bool keepTempo);
+
+// The text of control 134 for a tempo in percent: "75%" (both languages).
+std::string OptionTempoText(int tempo);
 
 // ---- Lists -------------------------------------------------------------------
 
@@ -174,6 +184,7 @@ struct OptionsLayout {
     DialogRect dialog;       // size only
     DialogRect lengthList;   // 117, size only
     DialogRect rateBar;      // 126, size only
+    DialogRect tempoBar;     // 133, size only
     DialogRect rateGroup;    // 118, size only
     DialogRect lengthGroup;  // 119, size only
     DialogRect fftSizeList;  // 146, size only

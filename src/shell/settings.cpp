@@ -11,6 +11,18 @@ std::string Decimal(long long value) { return std::to_string(value); }
 
 bool InRange(int value, int low, int high) { return value >= low && value <= high; }
 
+// The tempo only from a whole decimal number: "75x" or "" is no tempo, and
+// neither is anything outside the range.
+int TempoValue(const std::string& text) {
+    const char* begin = text.c_str();
+    char* end = nullptr;
+    long long value = std::strtoll(begin, &end, 10);
+    while (end != begin && (*end == ' ' || *end == '\t')) ++end;
+    if (end == begin || *end != '\0' || value < kTempoMin || value > kTempoMax)
+        return Settings().tempo;
+    return static_cast<int>(value);
+}
+
 }  // namespace
 
 std::string SettingsPath(const char* userProfile) {
@@ -73,6 +85,7 @@ Settings ReadSettings(ProfileStore& store, bool newStyleShell) {
     s.levelwarning = AtoiValue(store.Get("levelwarning", "1"));
     s.keeptempo = AtoiValue(store.Get("keeptempo", "0")) == 1 ? 1 : 0;
     s.voicecut = AtoiValue(store.Get("voicecut", "0")) == 1 ? 1 : 0;
+    s.tempo = TempoValue(store.Get("tempo", "100"));
     return s;
 }
 
@@ -97,6 +110,7 @@ void WriteSettings(const Settings& s, ProfileStore& store, bool newStyleShell) {
     store.Put("fftmode", Decimal(s.fftmode));
     store.Put("keeptempo", Decimal(s.keeptempo));
     store.Put("voicecut", Decimal(s.voicecut));
+    store.Put("tempo", Decimal(s.tempo));
 }
 
 }  // namespace lomvex

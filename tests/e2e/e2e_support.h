@@ -105,6 +105,10 @@ class SongTest : public ::testing::Test {
         program_.Close();
         EXPECT_EQ(program_.WaitForExit(), 0);
         started_ = false;
+        return ReadSetting(key);
+    }
+    // `key` from the settings file of the profile folder.
+    std::string ReadSetting(const char* key) {
         char value[32] = "";
         GetPrivateProfileStringA("lomvex", key, "", value, sizeof value,
                                  (folder_ + "\\lomvex.INI").c_str());

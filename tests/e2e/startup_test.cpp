@@ -38,7 +38,7 @@ TEST(Startup, WithoutASettingsFileWritesEveryDefaultAtExit) {
                                  {"eq19", "0"},         {"smooth", "0"},       {"monochrome", "0"},
                                  {"PeakHold", "1"},     {"deltatime", "4096"}, {"dialog3d", "1"},
                                  {"display", "1"},      {"fftparam", "8"},     {"mado", "0"},
-                                 {"fftmode", "152"},    {"keeptempo", "0"}};
+                                 {"fftmode", "152"},    {"keeptempo", "0"},    {"tempo", "100"}};
     for (auto& pair : expected) EXPECT_EQ(IniKey(ini, pair[0]), pair[1]) << pair[0];
     // The record format is fitted to the input device, so it is only ever
     // narrowed from the defaults.
@@ -55,6 +55,7 @@ TEST(Startup, OddValuesAreKeptOrFallBackAndAreWrittenBack) {
     WritePrivateProfileStringA("lomvex", "fftparam", "99", ini.c_str());
     WritePrivateProfileStringA("lomvex", "deltatime", "1000", ini.c_str());
     WritePrivateProfileStringA("lomvex", "display", "zero", ini.c_str());
+    WritePrivateProfileStringA("lomvex", "tempo", "75x", ini.c_str());
     RunAndClose(profile);
     EXPECT_EQ(IniKey(ini, "eq3"), "6");
     EXPECT_EQ(IniKey(ini, "smooth"), "1");
@@ -62,6 +63,7 @@ TEST(Startup, OddValuesAreKeptOrFallBackAndAreWrittenBack) {
     EXPECT_EQ(IniKey(ini, "fftparam"), "8");
     EXPECT_EQ(IniKey(ini, "deltatime"), "4096");
     EXPECT_EQ(IniKey(ini, "display"), "0");
+    EXPECT_EQ(IniKey(ini, "tempo"), "100");
 }
 
 }  // namespace

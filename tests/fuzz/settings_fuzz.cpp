@@ -1,5 +1,5 @@
 // Fuzzes the settings conversions: the input is split at newlines into the
-// values of the keys, in reading order.
+// values of the keys, in reading order; the tempo read must be in its range.
 #include <cstddef>
 #include <cstdint>
 #include <map>
@@ -33,6 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string text(reinterpret_cast<const char*>(data), size);
     FuzzStore store(text);
     lomvex::Settings settings = lomvex::ReadSettings(store, size % 2 == 0);
+    // The engine takes the tempo as it is: whatever the file holds, it is
+    // one the stage can play.
+    if (settings.tempo < lomvex::kTempoMin || settings.tempo > lomvex::kTempoMax) __builtin_trap();
     lomvex::WriteSettings(settings, store, true);
     return 0;
 }

@@ -1,5 +1,5 @@
-// The Options dialog's rules: rate scrollbar steps and texts, the three
-// lists, the control states a set of settings opens with, OK, re-layout.
+// The Options dialog's rules: rate and tempo scrollbar steps and texts,
+// the three lists, the control states a set of settings opens with, OK, re-layout.
 #include "dialogs/options_dialog.h"
 
 #include <gtest/gtest.h>
@@ -24,9 +24,22 @@ TEST(OptionsRate, ScrollStepsAreClamped) {
     EXPECT_EQ(ScrollRateValue(7, kScrollThumbPosition, 300), 120);
     EXPECT_EQ(ScrollRateValue(7, 8, 50), 7);  // SB_ENDSCROLL keeps the value
     EXPECT_EQ(ScrollRateValue(7, 6, 50), 7);  // SB_LEFT too
-    EXPECT_FALSE(RedrawsRateBar(kScrollThumbPosition, 0x0601));
-    EXPECT_TRUE(RedrawsRateBar(kScrollThumbTrack, 0x030A));
-    EXPECT_FALSE(RedrawsRateBar(kScrollLineLeft, 0x0300));
+    EXPECT_FALSE(RedrawsScrollBar(kScrollThumbPosition, 0x0601));
+    EXPECT_TRUE(RedrawsScrollBar(kScrollThumbTrack, 0x030A));
+    EXPECT_FALSE(RedrawsScrollBar(kScrollLineLeft, 0x0300));
+}
+
+TEST(OptionsTempo, ScrollStepsAreClampedAndShownInPercent) {
+    EXPECT_EQ(ScrollTempoValue(100, kScrollLineLeft, 0), 99);
+    EXPECT_EQ(ScrollTempoValue(195, kScrollPageRight, 0), 200);
+    EXPECT_EQ(ScrollTempoValue(55, kScrollPageLeft, 0), 50);
+    EXPECT_EQ(ScrollTempoValue(50, kScrollLineLeft, 0), 50);
+    EXPECT_EQ(ScrollTempoValue(100, kScrollThumbTrack, 75), 75);
+    EXPECT_EQ(ScrollTempoValue(100, kScrollThumbPosition, -3), 50);
+    EXPECT_EQ(ScrollTempoValue(100, kScrollThumbPosition, 300), 200);
+    EXPECT_EQ(ScrollTempoValue(80, 8, 150), 80);  // SB_ENDSCROLL keeps the value
+    EXPECT_EQ(OptionTempoText(75), "75%");
+    EXPECT_EQ(OptionTempoText(200), "200%");
 }
 
 TEST(OptionsRate, TextsInBothLanguages) {
@@ -175,13 +188,17 @@ TEST(OptionsLayout, NewStyleShellSizes) {
     // unitX 6, unitA 4: s is the scrollbar width when wider than 2u + 1.
     OptionsLayout l = OptionsRelayout(6, 4, 16, 18);
     EXPECT_EQ(l.dialog.width, 232 + 16);
-    EXPECT_EQ(l.dialog.height, 225 + 16 + 2 + 18);
+    EXPECT_EQ(l.dialog.height, 249 + 16 + 2 + 18);
     EXPECT_EQ(l.lengthList.width, 54 + 16);
     EXPECT_EQ(l.rateBar.width, 201 + 16);  // 804 / 4
+    EXPECT_EQ(l.tempoBar.width, l.rateBar.width);
+    EXPECT_EQ(l.rateGroup.height, 60);  // round both bars
+    EXPECT_EQ(l.windowLabel.y, 125);
     // A narrow scrollbar gives way to 2u + 1; divisions truncate.
     l = OptionsRelayout(7, 5, 10, 18);
     EXPECT_EQ(l.fftSizeList.width, 42 + 15);
     EXPECT_EQ(l.rateBar.height, 11);      // 45 / 4
+    EXPECT_EQ(l.tempoBar.height, 11);
     EXPECT_EQ(l.windowList.height, 220);  // 880 / 4
     EXPECT_EQ(l.windowList.x, 197 + 15);  // 791 / 4
 }

@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstring>
+#include <map>
 #include <set>
+#include <string>
 
 #include "common/cp932.h"
 #include "dialogs/format_tag_names.h"
@@ -20,14 +23,15 @@ using testing::Cp932;
 
 TEST(DialogJapaneseTexts, AreShiftJisBytes) {
     EXPECT_EQ(ja::kOptionCaption, Cp932("オプション設定"));
-    EXPECT_EQ(ja::kOptionLengthLabel, Cp932("一度に処理するﾃﾞｰﾀ長(&T):"));
+    EXPECT_EQ(ja::kOptionLengthLabel, Cp932("一度に処理するﾃﾞｰﾀ長(&T)"));
     EXPECT_EQ(ja::kOptionModeGroup, Cp932("ｲｺﾗｲｼﾞﾝｸﾞﾓｰﾄﾞ(&M)"));
     EXPECT_EQ(ja::kOptionCopyValue, Cp932("ｽｸﾛｰﾙﾊﾞｰの値をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ(&V)"));
     EXPECT_EQ(ja::kOptionLevelWarning, Cp932("演奏終了時にレベル警告を出す(&L)"));
-    EXPECT_EQ(ja::kOptionKeepTempo, Cp932("テンポを保つ(&E)"));
+    EXPECT_EQ(ja::kOptionKeepTempo, Cp932("テンポを保つ(&K)"));
+    EXPECT_EQ(ja::kOptionTempoLabel, Cp932("テンポ(&E)"));
     EXPECT_EQ(ja::kOptionVoiceGroup, Cp932("ボーカル除去"));
-    EXPECT_EQ(ja::kOptionVoiceClassic, Cp932("従来のL-R(モノラル)(&C)"));
-    EXPECT_EQ(ja::kOptionVoiceStereo, Cp932("ステレオのまま(&S)"));
+    EXPECT_EQ(ja::kOptionVoiceClassic, Cp932("従来のL-R(モノラル)(&A)"));
+    EXPECT_EQ(ja::kOptionVoiceStereo, Cp932("ステレオのまま(&O)"));
     EXPECT_EQ(ja::kCancel, Cp932("ｷｬﾝｾﾙ"));
     EXPECT_EQ(ja::kLengthItems[1], Cp932("１.５秒"));
     EXPECT_EQ(ja::kLengthItems[5], Cp932("1/11秒"));
@@ -69,9 +73,8 @@ TEST(DialogJapaneseTexts, OptionLabelsCoverTheTemplateOnce) {
         EXPECT_NE(label.english, nullptr);
         EXPECT_NE(label.japanese, nullptr);
     }
-    EXPECT_EQ(ids, (std::set<int>{1,   2,   120, 121, 122, 123, 124, 125, 128, 130, 131,
-                                  145, 147, 151, 152, 153, 154, 155, 156, 157, 158,
-                                  159, 160, 195}));
+    EXPECT_EQ(ids, (std::set<int>{1,   2,   120, 121, 122, 123, 124, 125, 128, 130, 131, 132, 145,
+                                  147, 151, 152, 153, 154, 155, 156, 157, 158, 159, 160, 195}));
     ControlTexts japanese = LabelTexts(kOptionLabels, kOptionLabelCount, true);
     EXPECT_EQ(japanese.at(125), Cp932("再生速度(&R):"));
     EXPECT_EQ(japanese.at(195), Cp932("ﾋﾟｰｸﾎｰﾙﾄﾞ(&P)"));
@@ -81,10 +84,44 @@ TEST(DialogJapaneseTexts, OptionLabelsCoverTheTemplateOnce) {
     EXPECT_EQ(english.at(123), "One &Time data length");
     EXPECT_EQ(english.at(153), "Parametric equalizer");
     EXPECT_EQ(english.at(2), "Cancel");
-    EXPECT_EQ(english.at(157), "Keep &tempo");
-    EXPECT_EQ(english.at(159), "&Classic L-R (mono)");
-    EXPECT_EQ(english.at(160), "Keep &stereo");
+    EXPECT_EQ(english.at(132), "T&empo");
+    EXPECT_EQ(english.at(157), "&Keep tempo");
+    EXPECT_EQ(english.at(159), "Cl&assic L-R (mono)");
+    EXPECT_EQ(english.at(160), "Keep stere&o");
     EXPECT_EQ(OptionCaption(true), Cp932("オプション設定"));
+}
+
+// The letters that Alt+letter reaches in `text`: each character after a
+// single '&' ("&&" shows an ampersand), upper-cased as the keys are.
+std::string AccessKeys(const char* text) {
+    std::string keys;
+    for (const char* c = text; *c != '\0'; ++c) {
+        if (*c != '&') continue;
+        ++c;
+        if (*c == '\0') break;
+        if (*c != '&') keys += static_cast<char>(std::toupper(static_cast<unsigned char>(*c)));
+    }
+    return keys;
+}
+
+TEST(DialogAccessKeys, EveryOptionsControlHasItsOwnKeyInBothLanguages) {
+    EXPECT_EQ(AccessKeys("a&b &&c &D"), "BD");
+    for (bool japanese : {false, true}) {
+        std::map<char, int> owners;
+        for (const DialogLabel& label : kOptionLabels) {
+            std::string keys = AccessKeys(japanese ? label.japanese : label.english);
+            EXPECT_LE(keys.size(), 1u) << label.id;
+            for (char key : keys) {
+                auto [owner, added] = owners.emplace(key, label.id);
+                EXPECT_TRUE(added) << "Alt+" << key << " of " << label.id << " is also that of "
+                                   << owner->second << (japanese ? " (Japanese)" : " (English)");
+            }
+        }
+        EXPECT_EQ(owners.size(), 15u) << (japanese ? "Japanese" : "English");
+    }
+    // A control answers to the same letter in both languages.
+    for (const DialogLabel& label : kOptionLabels)
+        EXPECT_EQ(AccessKeys(label.japanese), AccessKeys(label.english)) << label.id;
 }
 
 TEST(DialogJapaneseTexts, RecordLabelsCoverTheTemplateOnce) {

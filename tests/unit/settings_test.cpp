@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <map>
 #include <utility>
 #include <vector>
@@ -58,6 +59,7 @@ TEST(ReadSettings, NoFileGivesTheDefaults) {
     EXPECT_EQ(s.levelwarning, 1);
     EXPECT_EQ(s.keeptempo, 0);
     EXPECT_EQ(s.voicecut, 0);
+    EXPECT_EQ(s.tempo, 100);
 }
 
 TEST(ReadSettings, ValidValuesAreTakenAsWritten) {
@@ -65,7 +67,7 @@ TEST(ReadSettings, ValidValuesAreTakenAsWritten) {
     store.values = {{"fftmode", "153"},   {"eq3", "6"},   {"fftparam", "16"}, {"mado", "2"},
                     {"deltatime", "256"}, {"bits", "8"},  {"channel", "1"},   {"freq", "8000"},
                     {"PeakHold", "2"},    {"eq0", "-72"}, {"dialog3d", "0"},  {"keeptempo", "1"},
-                    {"voicecut", "1"}};
+                    {"voicecut", "1"},    {"tempo", "75"}};
     Settings s = ReadSettings(store, true);
     EXPECT_EQ(s.fftmode, 153);
     EXPECT_EQ(s.eq[3], -6);
@@ -80,6 +82,11 @@ TEST(ReadSettings, ValidValuesAreTakenAsWritten) {
     EXPECT_EQ(s.dialog3d, 0);
     EXPECT_EQ(s.keeptempo, 1);
     EXPECT_EQ(s.voicecut, 1);
+    EXPECT_EQ(s.tempo, 75);
+    for (const char* edge : {"50", "200", " 125 "}) {
+        store.values = {{"tempo", edge}};
+        EXPECT_EQ(ReadSettings(store, true).tempo, std::atoi(edge)) << edge;
+    }
 }
 
 TEST(ReadSettings, ValuesLaterCodeCannotTakeFallBack) {
@@ -107,6 +114,11 @@ TEST(ReadSettings, ValuesLaterCodeCannotTakeFallBack) {
     }
     store.values = {{"keeptempo", " 1"}};
     EXPECT_EQ(ReadSettings(store, true).keeptempo, 1);
+    // A tempo outside 50..200 or not wholly a number is the song's own.
+    for (const char* odd : {"49", "201", "0", "-75", "", "fast", "75%", "1e2", "4294967346"}) {
+        store.values = {{"tempo", odd}};
+        EXPECT_EQ(ReadSettings(store, true).tempo, 100) << odd;
+    }
 }
 
 TEST(ReadSettings, OlderShellsKeepTheBuiltIn3dLook) {
@@ -122,18 +134,21 @@ TEST(WriteSettings, WritesEveryKeyInOrder) {
     s.freq = 22050;
     s.keeptempo = 1;
     s.voicecut = 1;
+    s.tempo = 75;
     WriteSettings(s, store, true);
     std::vector<std::string> keys;
     for (auto& write : store.writes) keys.push_back(write.first);
     std::vector<std::string> expected = {"levelwarning", "useclip"};
     for (int i = 0; i < 20; ++i) expected.push_back("eq" + std::to_string(i));
-    for (const char* key : {"smooth", "monochrome", "PeakHold", "deltatime", "dialog3d", "display",
-                            "bits", "channel", "freq", "fftparam", "mado", "fftmode", "keeptempo", "voicecut"})
+    for (const char* key :
+         {"smooth", "monochrome", "PeakHold", "deltatime", "dialog3d", "display", "bits", "channel",
+          "freq", "fftparam", "mado", "fftmode", "keeptempo", "voicecut", "tempo"})
         expected.push_back(key);
     EXPECT_EQ(keys, expected);
     EXPECT_EQ(store.writes[5].second, "6");
     EXPECT_EQ(store.writes[30].second, "22050");
-    EXPECT_EQ(store.writes.back().second, "1");
+    EXPECT_EQ(store.writes[store.writes.size() - 2].second, "1");
+    EXPECT_EQ(store.writes.back().second, "75");
 
     MapStore older;
     WriteSettings(s, older, false);

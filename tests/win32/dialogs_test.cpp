@@ -1,7 +1,8 @@
 // The Options dialog in process, from the program's own template: the rate
-// scrollbar and its texts, Cancel putting the rate back, OK storing what
-// the controls show, the Japanese relabelling (its bytes are checked
-// natively); and the About box's device counts.
+// and tempo scrollbars and their texts, Cancel putting both back, OK
+// storing what the controls show, the template's labels and the Japanese
+// relabelling (its bytes are checked natively); and the About box's device
+// counts.
 #include <windows.h>
 #include <mmsystem.h>
 
@@ -13,6 +14,7 @@
 #include "base/win32/main_window_handle.h"
 #include "dialogs/options_dialog.h"
 #include "dialogs/win32/about_box_proc.h"
+#include "dialogs/win32/dialog_look.h"
 #include "dialogs/win32/options_dialog_proc.h"
 #include "resources/ids.h"
 #include "win32/capturing_sink.h"
@@ -42,9 +44,9 @@ class OptionsDialogTest : public ::testing::Test {
         dialog_ = CreateDialogParamA(instanceHandle, "OPTION", nullptr, OPTION, 0);
         return dialog_;
     }
-    void Scroll(int code, int position = 0) {
+    void Scroll(int code, int position = 0, int bar = IDC_OPTION_RATE_BAR) {
         SendMessageA(dialog_, WM_HSCROLL, MAKEWPARAM(code, position),
-                     reinterpret_cast<LPARAM>(GetDlgItem(dialog_, IDC_OPTION_RATE_BAR)));
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog_, bar)));
     }
 
     testing::CapturingSink sink;
@@ -70,13 +72,39 @@ TEST_F(OptionsDialogTest, TheRateFollowsItsScrollbarAndCancelPutsItBack) {
     EXPECT_EQ(program.playingRate, 5);
 }
 
+TEST_F(OptionsDialogTest, TheTempoFollowsItsScrollbarAtOnceAndCancelPutsItBack) {
+    program.settings.tempo = 90;
+    program.playingRate = 5;
+    ASSERT_NE(Open(), nullptr);
+    HWND bar = GetDlgItem(dialog_, IDC_OPTION_TEMPO_BAR);
+    int low = 0, high = 0;
+    GetScrollRange(bar, SB_CTL, &low, &high);
+    EXPECT_EQ(low, 50);
+    EXPECT_EQ(high, 200);
+    EXPECT_EQ(GetScrollPos(bar, SB_CTL), 90);
+    EXPECT_EQ(Text(dialog_, IDC_OPTION_TEMPO_TEXT), "90%");
+    Scroll(SB_PAGELEFT, 0, IDC_OPTION_TEMPO_BAR);
+    Scroll(SB_LINELEFT, 0, IDC_OPTION_TEMPO_BAR);
+    EXPECT_EQ(program.settings.tempo, 79);
+    EXPECT_EQ(Text(dialog_, IDC_OPTION_TEMPO_TEXT), "79%");
+    Scroll(SB_THUMBTRACK, 190, IDC_OPTION_TEMPO_BAR);
+    Scroll(SB_PAGERIGHT, 0, IDC_OPTION_TEMPO_BAR);
+    EXPECT_EQ(program.settings.tempo, 200);
+    EXPECT_EQ(GetScrollPos(bar, SB_CTL), 200);
+    EXPECT_EQ(Text(dialog_, IDC_OPTION_TEMPO_TEXT), "200%");
+    EXPECT_EQ(program.playingRate, 5);  // the two bars are apart
+    EXPECT_EQ(Text(dialog_, IDC_OPTION_RATE_TEXT), "102.9%");
+    SendMessageA(dialog_, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_EQ(program.settings.tempo, 90);
+}
+
 TEST_F(OptionsDialogTest, TheNewShellLayoutKeepsEveryControlInside) {
     program.units = {4, 6, 2};  // a main-window font far smaller than the dialog's
     ASSERT_NE(Open(), nullptr);
     RECT client;
     GetClientRect(dialog_, &client);
     for (int id : {IDOK, IDCANCEL, IDC_OPTION_LEVEL_WARNING, IDC_OPTION_KEEP_TEMPO,
-                   IDC_OPTION_WINDOW_LIST}) {
+                   IDC_OPTION_WINDOW_LIST, IDC_OPTION_TEMPO_BAR, IDC_OPTION_VOICE_STEREO}) {
         RECT r;
         GetWindowRect(GetDlgItem(dialog_, id), &r);
         MapWindowPoints(nullptr, dialog_, reinterpret_cast<POINT*>(&r), 2);
@@ -111,6 +139,40 @@ TEST_F(OptionsDialogTest, OkStoresWhatTheControlsShow) {
     EXPECT_EQ(program.settings.fftmode, kFftModeEasy);
     EXPECT_EQ(program.settings.useclip, 1);
     EXPECT_EQ(program.playingRate, 1);  // OK keeps the moved rate
+}
+
+TEST_F(OptionsDialogTest, TheThreeDimensionItemRemakesBothBarsWithTheirValues) {
+    program.settings.dialog3d = 1;
+    program.playingRate = -15;
+    ASSERT_NE(Open(), nullptr);
+    Scroll(SB_THUMBPOSITION, 75, IDC_OPTION_TEMPO_BAR);
+    SendMessageA(dialog_, WM_SYSCOMMAND, kDialog3dCommand, 0);
+    EXPECT_EQ(program.settings.dialog3d, 0);
+    for (int id : {IDC_OPTION_RATE_BAR, IDC_OPTION_TEMPO_BAR}) {
+        HWND bar = GetDlgItem(dialog_, id);
+        ASSERT_NE(bar, nullptr) << id;
+        EXPECT_TRUE(GetWindowLongA(bar, GWL_STYLE) & WS_BORDER) << id;
+        int low = 0, high = 0;
+        GetScrollRange(bar, SB_CTL, &low, &high);
+        EXPECT_EQ(high - low, id == IDC_OPTION_RATE_BAR ? 240 : 150) << id;
+        EXPECT_EQ(GetScrollPos(bar, SB_CTL), id == IDC_OPTION_RATE_BAR ? -15 : 75) << id;
+    }
+    Scroll(SB_LINERIGHT, 0, IDC_OPTION_TEMPO_BAR);  // the new bar is the one scrolled
+    EXPECT_EQ(program.settings.tempo, 76);
+    EXPECT_EQ(GetScrollPos(GetDlgItem(dialog_, IDC_OPTION_TEMPO_BAR), SB_CTL), 76);
+}
+
+TEST_F(OptionsDialogTest, OkKeepsTheMovedTempo) {
+    ASSERT_NE(Open(), nullptr);
+    Scroll(SB_THUMBPOSITION, 75, IDC_OPTION_TEMPO_BAR);
+    SendMessageA(dialog_, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(program.settings.tempo, 75);
+}
+
+TEST_F(OptionsDialogTest, TheTemplateShowsTheEnglishLabels) {
+    ASSERT_NE(Open(), nullptr);
+    for (const DialogLabel& label : kOptionLabels)
+        EXPECT_EQ(Text(dialog_, label.id), label.english) << label.id;
 }
 
 TEST_F(OptionsDialogTest, JapaneseModeRelabelsEveryControl) {

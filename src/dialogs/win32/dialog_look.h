@@ -11,7 +11,7 @@ namespace lomvex {
 constexpr UINT kDialog3dCommand = 100;
 
 // Run after a dialog's 3D look changes (the Options dialog re-creates its
-// rate scrollbar); null for dialogs without one.
+// scrollbars); null for dialogs without one.
 using Dialog3dHook = void (*)(HWND dialog);
 
 // At WM_INITDIALOG: applies the style, runs the hook, adds the menu item.

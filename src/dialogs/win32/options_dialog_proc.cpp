@@ -11,7 +11,8 @@
 namespace lomvex {
 namespace {
 
-int rateAtOpen = 0;  // the playing rate Cancel puts back
+int rateAtOpen = 0;     // the playing rate Cancel puts back
+int tempoAtOpen = 100;  // the tempo Cancel puts back
 
 bool Checked(HWND dialog, int id) {
     return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
@@ -26,9 +27,19 @@ void ShowRateTexts(HWND dialog) {
     SetDlgItemTextA(dialog, option_ids::kPitchText, texts.pitch.c_str());
 }
 
+void ShowTempoText(HWND dialog) {
+    SetDlgItemTextA(dialog, option_ids::kTempoText,
+                    OptionTempoText(program.settings.tempo).c_str());
+}
+
 void SetRateBar(HWND bar) {
     SetScrollRange(bar, SB_CTL, -120, 120, FALSE);
     SetScrollPos(bar, SB_CTL, program.playingRate, TRUE);
+}
+
+void SetTempoBar(HWND bar) {
+    SetScrollRange(bar, SB_CTL, kTempoMin, kTempoMax, FALSE);
+    SetScrollPos(bar, SB_CTL, program.settings.tempo, TRUE);
 }
 
 void SizeControl(HWND dialog, int id, const DialogRect& r) {
@@ -51,6 +62,7 @@ void Relayout(HWND dialog) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     SizeControl(dialog, option_ids::kLengthList, layout.lengthList);
     SizeControl(dialog, option_ids::kRateBar, layout.rateBar);
+    SizeControl(dialog, option_ids::kTempoBar, layout.tempoBar);
     SizeControl(dialog, option_ids::kRateGroup, layout.rateGroup);
     SizeControl(dialog, option_ids::kLengthGroup, layout.lengthGroup);
     SizeControl(dialog, option_ids::kFftSizeList, layout.fftSizeList);
@@ -61,11 +73,12 @@ void Relayout(HWND dialog) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// The 3D look changes the rate scrollbar's border, which a scrollbar takes
-// only when it is created: the bar is made again with the new border, in
-// the same place, the same sibling order and the same focus.
-void RecreateRateBar(HWND dialog) {
-    HWND old = GetDlgItem(dialog, option_ids::kRateBar);
+// The 3D look changes a scrollbar's border, which a scrollbar takes only
+// when it is created: the bar `id` is made again with the new border, in
+// the same place, after its label `labelId` in the sibling order, with the
+// same focus, and `set` gives it its range and position.
+void RecreateScrollBar(HWND dialog, int id, int labelId, void (*set)(HWND bar)) {
+    HWND old = GetDlgItem(dialog, id);
     if (old == nullptr) return;
     LONG style = GetWindowLongA(old, GWL_STYLE);
     LONG exStyle = GetWindowLongA(old, GWL_EXSTYLE);
@@ -81,16 +94,20 @@ void RecreateRateBar(HWND dialog) {
         style |= WS_BORDER;
         exStyle &= ~WS_EX_CLIENTEDGE;
     }
-    HWND bar = CreateWindowExA(exStyle, "scrollbar", "", style, r.left, r.top, r.right - r.left,
-                               r.bottom - r.top, dialog,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(option_ids::kRateBar)),
-                               instanceHandle, nullptr);
+    HWND bar = CreateWindowExA(
+        exStyle, "scrollbar", "", style, r.left, r.top, r.right - r.left, r.bottom - r.top, dialog,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instanceHandle, nullptr);
     if (bar == nullptr) return;
-    SetWindowPos(bar, GetDlgItem(dialog, option_ids::kRateLabel), 0, 0, 0, 0,
+    SetWindowPos(bar, GetDlgItem(dialog, labelId), 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SetRateBar(bar);
+    set(bar);
     if (focused) SetFocus(bar);
     RedrawWindow(bar, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+void RecreateScrollBars(HWND dialog) {
+    RecreateScrollBar(dialog, option_ids::kRateBar, option_ids::kRateLabel, SetRateBar);
+    RecreateScrollBar(dialog, option_ids::kTempoBar, option_ids::kTempoLabel, SetTempoBar);
 }
 
 void CheckIf(HWND dialog, int id, bool on) {
@@ -154,24 +171,55 @@ OptionControls ReadControls(HWND dialog) {
 
 BOOL OnInit(HWND dialog) {
     if (program.NewStyleShell()) Relayout(dialog);
-    InitDialog3dLook(dialog, RecreateRateBar);
+    InitDialog3dLook(dialog, RecreateScrollBars);
     if (program.japaneseMode) {
         SetWindowTextA(dialog, OptionCaption(true));
         SetControlTexts(dialog, LabelTexts(kOptionLabels, kOptionLabelCount, true));
     }
     rateAtOpen = program.playingRate;
+    tempoAtOpen = program.settings.tempo;
     SetRateBar(GetDlgItem(dialog, option_ids::kRateBar));
+    SetTempoBar(GetDlgItem(dialog, option_ids::kTempoBar));
     ShowControls(dialog);
     ShowRateTexts(dialog);
+    ShowTempoText(dialog);
     return TRUE;
+}
+
+void RedrawAfterScroll(HWND bar, int code) {
+    if (RedrawsScrollBar(code, program.windowsVersion))
+        RedrawWindow(bar, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
 void OnRateScroll(HWND dialog, HWND bar, int code, int thumb) {
     program.playingRate = ScrollRateValue(program.playingRate, code, thumb);
     SetScrollPos(bar, SB_CTL, program.playingRate, TRUE);
-    if (RedrawsRateBar(code, program.windowsVersion))
-        RedrawWindow(bar, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    RedrawAfterScroll(bar, code);
     ShowRateTexts(dialog);
+}
+
+// The engine reads the tempo at every buffer, so a playing song follows
+// the bar at once.
+void OnTempoScroll(HWND dialog, HWND bar, int code, int thumb) {
+    program.settings.tempo = ScrollTempoValue(program.settings.tempo, code, thumb);
+    SetScrollPos(bar, SB_CTL, program.settings.tempo, TRUE);
+    RedrawAfterScroll(bar, code);
+    ShowTempoText(dialog);
+}
+
+void OnScroll(HWND dialog, HWND bar, WPARAM wParam) {
+    const int code = LOWORD(wParam);
+    const int thumb = static_cast<short>(HIWORD(wParam));
+    switch (GetDlgCtrlID(bar)) {
+        case option_ids::kRateBar:
+            OnRateScroll(dialog, bar, code, thumb);
+            break;
+        case option_ids::kTempoBar:
+            OnTempoScroll(dialog, bar, code, thumb);
+            break;
+        default:
+            break;
+    }
 }
 
 }  // namespace
@@ -185,9 +233,7 @@ INT_PTR CALLBACK OPTION(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
         case WM_INITDIALOG:
             return OnInit(dialog);
         case WM_HSCROLL:
-            if (GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) == option_ids::kRateBar)
-                OnRateScroll(dialog, reinterpret_cast<HWND>(lParam), LOWORD(wParam),
-                             static_cast<short>(HIWORD(wParam)));
+            OnScroll(dialog, reinterpret_cast<HWND>(lParam), wParam);
             return TRUE;
         case WM_COMMAND:
             if (LOWORD(wParam) == IDOK) {
@@ -195,6 +241,7 @@ INT_PTR CALLBACK OPTION(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
                 EndDialog(dialog, 1);
             } else if (LOWORD(wParam) == IDCANCEL) {
                 program.playingRate = rateAtOpen;
+                program.settings.tempo = tempoAtOpen;
                 EndDialog(dialog, 0);
             } else if (LOWORD(wParam) == option_ids::kKeepTempo) {
                 ShowRateTexts(dialog);
@@ -202,7 +249,7 @@ INT_PTR CALLBACK OPTION(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
             return TRUE;
         case WM_SYSCOMMAND:
             if (wParam == kDialog3dCommand) {
-                ToggleDialog3dLook(dialog, RecreateRateBar);
+                ToggleDialog3dLook(dialog, RecreateScrollBars);
                 return TRUE;
             }
             return FALSE;

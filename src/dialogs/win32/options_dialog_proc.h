@@ -1,5 +1,6 @@
-// The Options dialog ("OPTION"): the playing rate follows its scrollbar
-// while the dialog is open; every other setting changes only with OK.
+// The Options dialog ("OPTION"): the playing rate and the tempo follow
+// their scrollbars while the dialog is open (Cancel puts both back); every
+// other setting changes only with OK.
 #pragma once
 
 #include <windows.h>
