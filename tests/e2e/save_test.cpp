@@ -28,7 +28,8 @@ class SaveTest : public SongTest {
         EXPECT_TRUE(program_.AnswerFileDialog("Save", target, &proposed));
         return proposed;
     }
-    void SaveTwoSemitonesUp();
+    void SaveTwoSemitonesUp(double stretch = 1.0);
+    void ExpectTonesAt(const SavedWave& wave, double factor, double stretch);
     bool SaveFinished(const std::string& target) {
         return WaitUntil(
             [&] { return ReadSavedWave(target).valid && program_.IsEnabled(IDM_PLAY); }, 30000);
@@ -98,7 +99,7 @@ double RootMeanSquare(const std::vector<double>& x, size_t from, size_t to) {
 
 // Checks "Keep tempo" in the Options dialog with the rate two semitones up,
 // saves, and expects the song transposed at its own length and level.
-void SaveTest::SaveTwoSemitonesUp() {
+void SaveTest::SaveTwoSemitonesUp(double stretch) {
     program_.PostCommand(IDM_OPTION);
     HWND dialog = program_.FindDialog("Option");
     ASSERT_NE(dialog, nullptr);
@@ -114,19 +115,26 @@ void SaveTest::SaveTwoSemitonesUp() {
     std::string target = folder_ + "\\up.wav";
     Save(target);
     ASSERT_TRUE(SaveFinished(target));
-    SavedWave wave = ReadSavedWave(target);
+    ExpectTonesAt(ReadSavedWave(target), std::pow(2.0, 2.0 / 12.0), stretch);
+}
+
+// The saved file is the song `stretch` times as long (within one frame), its
+// tones `factor` times their frequency, at the level of the source, in
+// both channels.
+void SaveTest::ExpectTonesAt(const SavedWave& wave, double factor, double stretch) {
     EXPECT_EQ(wave.rate, 44100u);
     EXPECT_EQ(wave.channels, 2);
-    ASSERT_EQ(wave.samples.size(), samples_.size());
-    // Two semitones up, at the level of the source, in both channels.
-    const double up = std::pow(2.0, 2.0 / 12.0);
+    const double frames = static_cast<double>(wave.samples.size() / 2);
+    ASSERT_NEAR(frames, samples_.size() / 2 * stretch, 1.0);
+    const size_t from = static_cast<size_t>(8820 * stretch),
+                 to = static_cast<size_t>(79380 * stretch);
     for (int channel : {0, 1}) {
         const std::vector<double> saved = ChannelOf(wave.samples, channel);
         const std::vector<double> source = ChannelOf(samples_, channel);
-        EXPECT_NEAR(testing::MeasuredHz(saved, 44100, 0.2, 1.8), (channel ? 660 : 440) * up, 1.0)
+        EXPECT_NEAR(testing::MeasuredHz(saved, 44100, 0.2 * stretch, 1.8 * stretch),
+                    (channel ? 660 : 440) * factor, 1.0)
             << "channel " << channel;
-        EXPECT_NEAR(RootMeanSquare(saved, 8820, 79380) / RootMeanSquare(source, 8820, 79380), 1.0,
-                    0.1)
+        EXPECT_NEAR(RootMeanSquare(saved, from, to) / RootMeanSquare(source, 8820, 79380), 1.0, 0.1)
             << "channel " << channel;
     }
 }
@@ -135,6 +143,22 @@ TEST_F(SaveTest, KeepTempoWritesTheSongTransposedAtItsLength) {
     Start({});
     SaveTwoSemitonesUp();
     EXPECT_EQ(CloseAndReadSetting("keeptempo"), "1");
+}
+
+// A tempo of 75 % makes the song 4/3 as long at its pitch; 150 % with Keep
+// tempo and two semitones up makes it 2/3 as long, transposed.
+TEST_F(SaveTest, ATempoStretchesTheSongAndKeepsItsPitch) {
+    Start({{"tempo", "75"}});
+    std::string target = folder_ + "\\slow.wav";
+    Save(target);
+    ASSERT_TRUE(SaveFinished(target));
+    ExpectTonesAt(ReadSavedWave(target), 1.0, 100.0 / 75.0);
+}
+
+TEST_F(SaveTest, ATempoAndKeepTempoChangeTheLengthAndTheKeyTogether) {
+    Start({{"tempo", "150"}});
+    SaveTwoSemitonesUp(100.0 / 150.0);
+    EXPECT_EQ(CloseAndReadSetting("tempo"), "150");
 }
 
 // The amplitude of the `hz` component of `x` between frames `from` and `to`.
