@@ -44,8 +44,9 @@ uint32_t WaveBufferSize(uint32_t contentSize, bool overlapPath, int fftparam, in
     return contentSize + (1u << exponent);
 }
 
-bool IsLastQueuedBuffer(int index, const uint32_t readLength[4], uint32_t remaining) {
-    return index < 3 ? readLength[index + 1] == 0 : remaining == 0;
+bool IsLastQueuedBuffer(int index, const uint32_t outputLength[4], uint32_t remaining,
+                        bool owesSound) {
+    return remaining == 0 && !owesSound && (index == 3 || outputLength[index + 1] == 0);
 }
 
 uint32_t FillEmptyOutput(uint8_t* buffer, int layoutCode) {

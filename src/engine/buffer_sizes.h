@@ -24,9 +24,11 @@ uint32_t TempoReadLength(uint32_t oneTimeLength, uint32_t blockAlign, double tem
 // transform frame of the given layout.
 uint32_t WaveBufferSize(uint32_t contentSize, bool overlapPath, int fftparam, int layoutCode);
 
-// The ring buffer after `index` carries the end of the data when it got no
-// data itself (the last of the four looks at the remaining count instead).
-bool IsLastQueuedBuffer(int index, const uint32_t readLength[4], uint32_t remaining);
+// Ring buffer `index` carries the end of the sound when nothing remains to
+// be read, the stages owe no more sound (`owesSound`), and the buffer after
+// it got no sound (the last of the four has none after it).
+bool IsLastQueuedBuffer(int index, const uint32_t outputLength[4], uint32_t remaining,
+                        bool owesSound);
 
 // A buffer the pipeline left empty (its sound waits for the next buffer)
 // still goes to the device, so the ring never stalls: four bytes of the

@@ -1,6 +1,7 @@
 // Opening, playing, pausing and stopping the real program.
 #include <gtest/gtest.h>
 
+#include "common/tone_measure.h"
 #include "e2e/e2e_support.h"
 #include "resources/ids.h"
 
@@ -30,6 +31,24 @@ TEST_F(PlaybackTest, SlashPPlaysTheSongAndClosesAtItsEnd) {
     double seconds = ReadBytes(played).size() / 176400.0;
     EXPECT_GE(seconds, 1.95);
     EXPECT_LE(seconds, 2.5);
+}
+
+// At half the tempo the device receives the song twice as long, at its
+// pitch.
+TEST_F(PlaybackTest, AHalfTempoPlaysTheSongTwiceAsLongAtItsPitch) {
+    folder_ = ProfileWith("play", {{"tempo", "50"}});
+    std::string played = PlayedSoundPath();
+    DeleteFileA(played.c_str());
+    ASSERT_TRUE(program_.Start(Song(2) + " /P", folder_));
+    EXPECT_EQ(program_.WaitForExit(30000), 0);
+    const std::vector<uint8_t> bytes = ReadBytes(played);
+    const double seconds = bytes.size() / 176400.0;
+    EXPECT_GE(seconds, 3.95);
+    EXPECT_LE(seconds, 4.5);
+    std::vector<double> left;
+    for (size_t i = 0; i + 3 < bytes.size(); i += 4)
+        left.push_back(static_cast<int16_t>(bytes[i] | bytes[i + 1] << 8));
+    EXPECT_NEAR(testing::MeasuredHz(left, 44100, 0.5, 3.5), 330, 0.5);
 }
 
 TEST_F(PlaybackTest, StopKeepsTheProgramOpen) {

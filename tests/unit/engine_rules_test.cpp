@@ -90,15 +90,26 @@ TEST(EmptyOutput, IsSilenceOfTheLayout) {
     EXPECT_EQ(std::vector<uint8_t>(buffer, buffer + 6), (std::vector<uint8_t>{0, 0, 0, 0, 5, 6}));
 }
 
-TEST(LastBufferMark, GoesOnTheLastBufferThatGotData) {
+TEST(LastBufferMark, GoesOnTheLastBufferThatGotSoundOnceNothingIsOwed) {
     const uint32_t one[4] = {100, 0, 0, 0};
-    EXPECT_TRUE(IsLastQueuedBuffer(0, one, 0));
+    EXPECT_TRUE(IsLastQueuedBuffer(0, one, 0, false));
+    EXPECT_FALSE(IsLastQueuedBuffer(0, one, 0, true));  // the stages' last sound follows
     const uint32_t two[4] = {100, 100, 0, 0};
-    EXPECT_FALSE(IsLastQueuedBuffer(0, two, 0));
-    EXPECT_TRUE(IsLastQueuedBuffer(1, two, 0));
+    EXPECT_FALSE(IsLastQueuedBuffer(0, two, 0, false));
+    EXPECT_TRUE(IsLastQueuedBuffer(1, two, 0, false));
     const uint32_t four[4] = {100, 100, 100, 100};
-    EXPECT_FALSE(IsLastQueuedBuffer(3, four, 50));
-    EXPECT_TRUE(IsLastQueuedBuffer(3, four, 0));
+    EXPECT_FALSE(IsLastQueuedBuffer(3, four, 50, false));
+    EXPECT_TRUE(IsLastQueuedBuffer(3, four, 0, false));
+}
+
+TEST(TempoReadLength, ReadsLessBelow100InWholeBlocks) {
+    EXPECT_EQ(TempoReadLength(16384, 4, 100), 16384u);
+    EXPECT_EQ(TempoReadLength(16384, 4, 200), 16384u);  // faster: less sound comes out
+    EXPECT_EQ(TempoReadLength(16384, 4, 50), 8192u);
+    EXPECT_EQ(TempoReadLength(16384, 4, 75), 12288u);
+    EXPECT_EQ(TempoReadLength(16383, 3, 51), 8355u);  // whole blocks of 3
+    EXPECT_EQ(TempoReadLength(4, 4, 50), 4u);         // never less than a block
+    EXPECT_EQ(TempoReadLength(10, 0, 50), 5u);        // a zero block counts as one byte
 }
 
 TEST(SavedFormat, IsEighteenBytesMonoForTheMixingOperations) {

@@ -71,9 +71,20 @@ bool OpenDevice() {
     return false;
 }
 
+// After the end of the data: the next part of the sound the stages still
+// owe, processed into ring buffer `i`; its length, 0 when none is owed.
+uint32_t FillRingTail(HDC dc, int i) {
+    engine.readLength[i] = 0;
+    return RunOwesSound() ? TakeRunTail(GraphDisplay(dc), PlayRoles(i)) : 0;
+}
+
 // Fills up to four ring buffers; false after a short read's message.
 bool FillRing(HDC dc) {
-    for (int i = 0; i < kRingBuffers && playFile.remaining > 0; ++i) {
+    for (int i = 0; i < kRingBuffers; ++i) {
+        if (playFile.remaining == 0) {
+            engine.outputLength[i] = FillRingTail(dc, i);
+            continue;
+        }
         uint32_t n = NextReadLength();
         playFile.remaining -= n;
         engine.readLength[i] = n;
@@ -97,7 +108,7 @@ bool QueueRing() {
         header->lpData = reinterpret_cast<LPSTR>(engine.buffer[j]);
         header->dwBufferLength = engine.outputLength[j];
         header->dwUser = static_cast<DWORD_PTR>(j);
-        if (IsLastQueuedBuffer(j, engine.readLength, playFile.remaining))
+        if (IsLastQueuedBuffer(j, engine.outputLength, playFile.remaining, RunOwesSound()))
             header->dwUser |= kLastBufferMark;
         if (waveOut.prepare(engine.output, header, sizeof(WAVEHDR)) != MMSYSERR_NOERROR) {
             header->lpData = nullptr;
@@ -161,15 +172,18 @@ void OnPlayBufferDone(WAVEHDR* header) {
     if (!last)
         DrawLevels(dc.get(), engine.buffer[engine.ringPosition],
                    engine.outputLength[engine.ringPosition]);
-    if (!last && n > 0) {
-        // A short read inside the cycle plays what was read; the rest of the
-        // buffer keeps its last contents only up to the processed length.
-        bool readFailed = false;
-        engine.outputLength[i] = FillRingBuffer(dc.get(), i, n, readFailed);
+    // A short read inside the cycle plays what was read; the rest of the
+    // buffer keeps its last contents only up to the processed length.
+    bool readFailed = false;
+    const uint32_t output = last    ? 0
+                            : n > 0 ? FillRingBuffer(dc.get(), i, n, readFailed)
+                                    : FillRingTail(dc.get(), i);
+    if (output > 0) {
+        engine.outputLength[i] = output;
         header->lpData = reinterpret_cast<LPSTR>(engine.buffer[i]);
         header->dwBufferLength = engine.outputLength[i];
         header->dwFlags = 0;
-        if (playFile.remaining == 0) header->dwUser |= kLastBufferMark;
+        if (playFile.remaining == 0 && !RunOwesSound()) header->dwUser |= kLastBufferMark;
         waveOut.prepare(engine.output, header, sizeof(WAVEHDR));
         waveOut.write(engine.output, header, sizeof(WAVEHDR));
         AdaptScanStep(startTime);

@@ -169,6 +169,10 @@ uint32_t TakeRunTail(FrameDisplay& display, const BufferRoles& roles) {
     return TakePcmStageTail(stages.shift, engine.buffer[roles.target], engine.bufferSize);
 }
 
+bool RunOwesSound() {
+    return PcmStageOwesTail(stages.voice) || PcmStageOwesTail(stages.shift);
+}
+
 void ReadParametricBands() {
     if (program.settings.fftmode != kFftModeParametric) return;
     parametricBands = ParametricBandsFromTexts(Host().ReadParametricTexts());

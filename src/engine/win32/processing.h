@@ -64,6 +64,9 @@ uint32_t ProcessBuffer(FrameDisplay& display, const BufferRoles& roles, uint32_t
 // wave buffer `roles.target`; 0 when none is left.
 uint32_t TakeRunTail(FrameDisplay& display, const BufferRoles& roles);
 
+// The end of the data was processed and the stages still owe sound.
+bool RunOwesSound();
+
 // The channel operation the chain applies to the current sound: the
 // control panel's, or "nothing" where the voice removal stands in for it.
 int RunChannelOperation();
