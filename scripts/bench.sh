@@ -9,7 +9,7 @@
 #  - the share of one core lomvex.exe takes while it plays the song at the
 #    default settings;
 #  - the share of one core it takes playing with L-R(minusOne) kept in
-#    stereo;
+#    stereo, and so at a tempo of 75 %;
 #  - the native benchmarks: the transform against FFTW, the processing chain
 #    and the save path (lomvex_bench), the pitch shifter against
 #    rubberband and soundstretch (lomvex_pitch_bench), and the voice
@@ -189,6 +189,7 @@ echo "Save time / FFmpeg time: N=256 $(ratio "$best_256" "$best_ffmpeg") (goal <
 echo "== Playing the song =="
 playback_share
 processed_playback_share "with L-R(minusOne) kept in stereo" voicecut=1
+processed_playback_share "kept in stereo at 75 % tempo" voicecut=1 tempo=75
 stop_wine_server
 
 echo "== Native benchmarks: transform against FFTW, chain, save path =="
