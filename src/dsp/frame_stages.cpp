@@ -47,9 +47,10 @@ class VoiceRemovalStage final : public FrameStage {
 }  // namespace
 
 std::unique_ptr<FrameStage> MakePitchShiftStage(double sampleRate, int channels, double semitones,
-                                                double tempo) {
+                                                double tempo, double slowestTempo) {
     std::unique_ptr<PitchShiftStage> stage(new (std::nothrow) PitchShiftStage);
-    if (!stage || !StartPitchShift(stage->state, sampleRate, channels)) return nullptr;
+    if (!stage || !StartPitchShift(stage->state, sampleRate, channels, slowestTempo))
+        return nullptr;
     SetPitchShift(stage->state, semitones);
     SetTempo(stage->state, tempo);
     return stage;

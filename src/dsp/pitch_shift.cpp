@@ -28,7 +28,6 @@ constexpr double kGrainSeconds = 0.04;  // the shortest grain; N is the next pow
 constexpr int kOverlap = 8;             // grains covering each sample
 constexpr int kZeroCrossings = 8;
 constexpr double kWidestRatio = 2.0;  // a at +12 semitones
-constexpr double kMostStretch = 100.0 / kTempoMin;
 
 double& At(SampleWindow& w, int c, long long index) {
     return w.rows[c][index - w.first];
@@ -90,7 +89,8 @@ void PlaceNextGrain(PitchShiftState& s) {
 // grain reads only input that arrived.
 bool GrainReady(PitchShiftState& s) {
     const double horizon = s.nominalIn + (OnsetLockReach(s.n) + 2 * s.hop) / s.stretch;
-    if (static_cast<double>(OnsetsSeenUpTo(s.onsets)) <= horizon) return false;
+    if (s.mostStretch > 1.0 && static_cast<double>(OnsetsSeenUpTo(s.onsets)) <= horizon)
+        return false;
     PlaceNextGrain(s);
     const double last = s.nextIn + (s.n / 2 - 1) * s.ratio;
     return static_cast<long long>(std::floor(last)) + Reach(s) < s.inputCount;
@@ -203,7 +203,7 @@ void PlaceFirstGrain(PitchShiftState& s) {
 
 }  // namespace
 
-bool StartPitchShift(PitchShiftState& state, double sampleRate, int channels) {
+bool StartPitchShift(PitchShiftState& state, double sampleRate, int channels, double slowestTempo) {
     state = PitchShiftState{};
     if (channels != 1 && channels != 2) return false;
     int m = 8;
@@ -213,6 +213,8 @@ bool StartPitchShift(PitchShiftState& state, double sampleRate, int channels) {
     s.n = n;
     s.hop = n / kOverlap;
     s.chunk = s.hop;
+    s.slowestTempo = std::clamp(slowestTempo, double{kTempoMin}, 100.0);
+    s.mostStretch = 100.0 / s.slowestTempo;
     s.window.reset(new (std::nothrow) double[n]);
     s.re.reset(new (std::nothrow) double[n]);
     s.im.reset(new (std::nothrow) double[n]);
@@ -226,11 +228,14 @@ bool StartPitchShift(PitchShiftState& state, double sampleRate, int channels) {
     // The latency covers the input the next grain waits for, at the slowest
     // tempo: its widest reading (moved by an onset lock at most 0.6 of a
     // ramp, at that tempo's rate), or the onsets as far as a lock reaches.
+    // A stream that never goes slower than 100 % locks no onsets.
+    const double most = s.mostStretch;
+    const bool locks = most > 1.0;
     const int ramp = OnsetLockReach(n) - n / 2;
-    const double widest = kMostStretch * (kWidestRatio * n / 2 + widestReach) + 0.6 * ramp;
-    const double onsets = OnsetLockReach(n) + 2 * s.hop + kMostStretch * (n / 16 + 1);
-    s.latency = n / 2 + static_cast<int>(
-                            std::ceil(std::max(widest, onsets) + kMostStretch * (s.chunk + 1)));
+    const double widest = most * (kWidestRatio * n / 2 + widestReach) + (locks ? 0.6 * ramp : 0.0);
+    const double onsets = locks ? OnsetLockReach(n) + 2 * s.hop + most * (n / 16 + 1) : 0.0;
+    s.latency =
+        n / 2 + static_cast<int>(std::ceil(std::max(widest, onsets) + most * (s.chunk + 1)));
     StartOnsetFinder(s.onsets, n / 16);
     // The first grain covers output index 0, on the grid of hops; its input
     // position follows the tempo (see SetTempo), at most twice as early.
@@ -238,8 +243,7 @@ bool StartPitchShift(PitchShiftState& state, double sampleRate, int channels) {
     s.nextOut = firstIn + s.latency;
     PlaceFirstGrain(s);
     // Both windows hold twice what a step can need, so they slide seldom.
-    const int span =
-        2 * n + 2 * widestReach + static_cast<int>(kMostStretch * s.chunk) + 4 * s.latency;
+    const int span = 2 * n + 2 * widestReach + static_cast<int>(most * s.chunk) + 4 * s.latency;
     if (!MakeRows(s.input, channels, 2 * span, 2 * firstIn - n - widestReach - 1) ||
         !MakeRows(s.sum, channels, 2 * span, s.nextOut - n / 2)) {
         return false;
@@ -256,7 +260,7 @@ void SetPitchShift(PitchShiftState& state, double semitones) {
 }
 
 void SetTempo(PitchShiftState& state, double percent) {
-    state.stretch = 100.0 / std::clamp(percent, double{kTempoMin}, double{kTempoMax});
+    state.stretch = 100.0 / std::clamp(percent, state.slowestTempo, double{kTempoMax});
     if (state.inputCount == 0) PlaceFirstGrain(state);
 }
 
@@ -267,7 +271,7 @@ int PitchShiftLatency(const PitchShiftState& state) {
 int PitchShiftMostOutput(const PitchShiftState& state, int count) {
     // What is due grows by the stretch per frame; a grain made late (after
     // a change of tempo or shift) can add up to a latency more.
-    return static_cast<int>(std::ceil(kMostStretch * count)) + state.latency + state.hop + 1;
+    return static_cast<int>(std::ceil(state.mostStretch * count)) + state.latency + state.hop + 1;
 }
 
 int PitchShiftMostFlush(const PitchShiftState& state) {

@@ -63,6 +63,8 @@ struct PitchShiftState {
     int chunk = 0;         // most frames taken in one step of ShiftPitch
     double ratio = 1.0;    // a = 2^(s/12); exactly 1 for a shift of 0
     double stretch = 1.0;  // output frames per input frame: 100 / tempo
+    double slowestTempo = kTempoMin;  // percent: the latency covers it
+    double mostStretch = 100.0 / kTempoMin;
 
     FftTables fft;
     std::unique_ptr<double[]> window;  // periodic Hann, N points
@@ -89,15 +91,19 @@ struct PitchShiftState {
 };
 
 // Makes `state` for a stream of `channels` (1 or 2) at `sampleRate` Hz, with
-// a shift of 0 and a tempo of 100; called again, it starts a new stream (a new play or save
-// run). Returns false, leaving channels = 0, when the channel count is
-// neither 1 nor 2 or the memory cannot be had.
-bool StartPitchShift(PitchShiftState& state, double sampleRate, int channels);
+// a shift of 0 and a tempo of 100, that will never be set slower than
+// `slowestTempo` percent (50 .. 100: the latency covers that tempo, so a
+// stream that keeps its tempo lags no more than a transposition needs);
+// called again, it starts a new stream (a new play or save run). Returns
+// false, leaving channels = 0, when the channel count is neither 1 nor 2 or
+// the memory cannot be had.
+bool StartPitchShift(PitchShiftState& state, double sampleRate, int channels,
+                     double slowestTempo = kTempoMin);
 
 // Sets the shift in semitones, held to -12 .. 12 and rounded to 0.1.
 void SetPitchShift(PitchShiftState& state, double semitones);
 
-// Sets the tempo in percent, held to 50 .. 200.
+// Sets the tempo in percent, held to the slowest tempo .. 200.
 void SetTempo(PitchShiftState& state, double percent);
 
 // The output lag in frames (see the stream contract above).

@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "base/settings_values.h"
 #include "dsp/frame_stages.h"
 #include "dsp/pcm_frames.h"
 #include "dsp/pcm_stage.h"
@@ -40,7 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     PcmStage stage;
     std::unique_ptr<FrameStage> made =
         voice ? MakeVoiceRemovalStage(rate)
-              : MakePitchShiftStage(rate, LayoutChannels(layout), semitones, tempo);
+              : MakePitchShiftStage(rate, LayoutChannels(layout), semitones, tempo,
+                                    (tempo == 100 && (data[4] & 1)) ? 100 : kTempoMin);
     if (!made || !StartPcmStage(stage, std::move(made), layout)) std::abort();
     std::vector<uint8_t> buffer(bufferBytes + room + 8);
     size_t written = 0;

@@ -60,7 +60,7 @@ Bytes StreamBuffers(PcmStage& shift, const Bytes& pcm, int layout, int bufferFra
 }
 
 std::unique_ptr<FrameStage> Shifter(double semitones, int layout) {
-    return MakePitchShiftStage(kRate, LayoutChannels(layout), semitones, 100.0);
+    return MakePitchShiftStage(kRate, LayoutChannels(layout), semitones, 100.0, 100.0);
 }
 
 // Both channels of `pcm` as doubles (the second stays 0 for one channel).

@@ -122,9 +122,12 @@ bool StartRunStages(RunKind kind) {
     const int shiftLayout = RunOutputLayout(kind != RunKind::Save);
     std::unique_ptr<FrameStage> voice, shift;
     if (removeVoice) voice = MakeVoiceRemovalStage(source.sampleRate);
+    // The live input keeps its tempo, so its lag is no more than the
+    // transposition needs.
+    const double slowest = kind == RunKind::Monitor ? 100.0 : kTempoMin;
     if (shifts)
-        shift =
-            MakePitchShiftStage(source.sampleRate, LayoutChannels(shiftLayout), semitones, tempo);
+        shift = MakePitchShiftStage(source.sampleRate, LayoutChannels(shiftLayout), semitones,
+                                    tempo, slowest);
     if ((voice || !removeVoice) && (shift || !shifts) &&
         StartPcmStage(stages.voice, std::move(voice), source.layoutCode) &&
         StartPcmStage(stages.shift, std::move(shift), shiftLayout))
