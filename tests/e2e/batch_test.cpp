@@ -235,5 +235,21 @@ TEST(Batch, StopEndsTheBatchLikeClosing) {
         (Lines{"failed " + b + "\\long.wav: stopped by the Stop button", "0 saved, 1 failed"}));
 }
 
+// With the level warning on, what its box would say follows the saved line.
+TEST(Batch, TheLevelWarningBecomesANoteOfTheSavedLine) {
+    const std::string b = MakeTempFolder("batch-level");
+    ASSERT_TRUE(WriteBytes(b + "\\song.wav", WavSong(4410)));
+    const BatchOutcome outcome = RunBatch(Quoted(b + "\\song.wav"), {{"levelwarning", "1"}});
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_TRUE(outcome.boxes.empty());
+    const Lines lines = ReportLines(b + "\\lomvex-batch.txt");
+    ASSERT_EQ(lines.size(), 2u);
+    const std::string saved =
+        "saved  " + b + "\\song.wav -> " + b + "\\song_MO.WAV (0:00.1) note: ";
+    EXPECT_TRUE(StartsWith(lines[0], saved)) << lines[0];
+    EXPECT_GT(lines[0].size(), saved.size());
+    EXPECT_TRUE(ReadSavedWave(b + "\\song_MO.WAV").valid);
+}
+
 }  // namespace
 }  // namespace lomvex::e2e
