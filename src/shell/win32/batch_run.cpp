@@ -27,6 +27,7 @@ struct BatchSession {
     std::vector<std::string> sources;   // every file of the batch, as full paths
     unsigned saved = 0, failed = 0;
     int exitCode = kBatchAllSaved;
+    bool started = false;
 };
 
 BatchSession session;
@@ -133,6 +134,8 @@ void Refuse(BatchConsole& console) {
     for (const std::string& line : RefusalLines(session.request, program.japaneseMode))
         Record(console, line);
     session.exitCode = kBatchRefused;
+    // The report still goes to the output folder asked for.
+    if (!session.request.outputFolder.empty()) MakeFolder(session.request.outputFolder);
 }
 
 }  // namespace
@@ -147,6 +150,9 @@ bool BatchRequested() {
 }
 
 void RunBatch() {
+    // Once, and only for a batch the command line asked for.
+    if (!BatchRequested() || session.started) return;
+    session.started = true;
     BatchConsole console;
     WindowsFolderReader reader;
     std::vector<std::string> sources;
@@ -158,7 +164,6 @@ void RunBatch() {
         SaveAll(console, sources);
     else
         Refuse(console);
-    if (!session.request.outputFolder.empty()) MakeFolder(session.request.outputFolder);
     const std::string report = BatchReportPath(session.request, sources, reader, IsLeadByte);
     if (!report.empty() && !WriteLines(report, session.lines))
         console.WriteLine(std::string(Reason(BatchReason::ReportNotWritten)) + ": " + report);

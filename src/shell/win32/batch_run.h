@@ -19,6 +19,7 @@ constexpr UINT kBatchStartMessage = WM_APP + 1;
 void SetBatchRequest(const BatchRequest& request);
 bool BatchRequested();
 // Runs the whole batch, then closes the main window (if it is still open).
+// Does nothing without a batch request, or once the batch has run.
 void RunBatch();
 // The exit code of the batch that ran (see BatchExitCode).
 int BatchExitStatus();
