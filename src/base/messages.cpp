@@ -21,6 +21,15 @@ class StderrSink : public MessageSink {
 StderrSink stderrSink;
 MessageSink* currentSink = &stderrSink;
 bool japaneseTexts = false;
+std::vector<std::string>* quietTexts = nullptr;
+
+// The one place that decides whether a box is shown.
+void Deliver(const MessageBoxRequest& box) {
+    if (quietTexts)
+        quietTexts->push_back(box.text);
+    else
+        currentSink->Show(box);
+}
 
 std::string FormatV(const char* format, va_list args) {
     char buffer[256];
@@ -46,6 +55,8 @@ MessageSink* SetMessageSink(MessageSink* sink) {
     return previous;
 }
 
+void SetQuietMessages(std::vector<std::string>* texts) { quietTexts = texts; }
+
 void SetJapaneseMessages(bool japanese) { japaneseTexts = japanese; }
 bool JapaneseMessages() { return japaneseTexts; }
 
@@ -57,7 +68,7 @@ void ShowUserMessage(int id, const char* japanese, ...) {
     box.text = FormatV(format.c_str(), args);
     va_end(args);
     box.icon = BoxIcon::Exclamation;
-    currentSink->Show(box);
+    Deliver(box);
 }
 
 void ShowUserMessageOwnedBy(void* window, int id, const char* japanese) {
@@ -66,14 +77,16 @@ void ShowUserMessageOwnedBy(void* window, int id, const char* japanese) {
     box.icon = BoxIcon::Exclamation;
     box.owner = BoxOwner::Window;
     box.ownerWindow = window;
-    currentSink->Show(box);
+    Deliver(box);
 }
 
 void ShowDiagnostic(const std::string& text, const std::string& caption, BoxOwner owner) {
-    currentSink->Show({text, caption, BoxIcon::None, owner});
+    Deliver({text, caption, BoxIcon::None, owner});
 }
 
-void ShowMessageBox(const MessageBoxRequest& box) { currentSink->Show(box); }
+void ShowMessageBox(const MessageBoxRequest& box) {
+    Deliver(box);
+}
 
 int ShowMmError(unsigned result, const char* label) {
     for (const MmResultName& entry : kMmResultNames) {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace lomvex {
 
@@ -35,6 +36,11 @@ class MessageSink {
 
 // Installs the sink that shows every later box; returns the previous one.
 MessageSink* SetMessageSink(MessageSink* sink);
+// Quiet mode, for runs that nobody watches (a batch save): while a list is
+// given, no box is shown; each box's text is appended to the list instead
+// (the texts still come from the sink, in the current language). Null
+// ends quiet mode.
+void SetQuietMessages(std::vector<std::string>* texts);
 // The one switch between English and Japanese texts, fixed at start-up.
 void SetJapaneseMessages(bool japanese);
 bool JapaneseMessages();

@@ -72,8 +72,8 @@ class Splitter {
     const std::vector<bool> trail_;
 };
 
-// The record rate an option asks for, judged by its second character (and
-// for "1" its third); 0 when the option is not a rate.
+}  // namespace
+
 uint32_t RecordRateOption(const std::string& option) {
     const char second = option.size() > 1 ? option[1] : '\0';
     switch (second) {
@@ -101,8 +101,6 @@ uint32_t RecordRateOption(const std::string& option) {
             return 0;
     }
 }
-
-}  // namespace
 
 std::vector<std::string> ParseCommandLine(const std::string& text, LeadByteTest isLeadByte) {
     return Splitter(text, isLeadByte).Split();

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/batch_request.h"
 #include "shell/file_names.h"
 
 namespace lomvex {
@@ -29,7 +30,12 @@ struct CommandLineOptions {
     bool english = false;          // "/E": English texts even on a Japanese system
     bool autoPlayClose = false;    // "/P": play the file at start, close at its end
     uint32_t recordRate = 0;       // a record-rate option's rate in Hz; 0 when none
+    BatchRequest batch;            // "/S": the batch save asked for, if any
 };
+
+// The record rate an option asks for, judged by its second character (and
+// for "1" its third); 0 when the option is not a rate.
+uint32_t RecordRateOption(const std::string& option);
 
 // Applies arguments 1 onward (argument 0, the program path, is skipped). A
 // path argument too long for the 260-character path buffer is not taken: it

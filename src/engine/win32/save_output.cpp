@@ -41,6 +41,8 @@ struct SaveState {
     // is cut back to it, so it stays a valid, shorter WAV file.
     LONG writtenEnd = 0;
     bool writeFailed = false;
+    bool stopped = false;  // by Stop, or by the window closing
+    SaveResult result;
     std::unique_ptr<WindowDc> dc;
 };
 
@@ -73,6 +75,7 @@ bool CreateOutput(const std::string& path) {
         ShowUserMessage(IDS_CANT_OPEN_FILE, ja::kCantOpenWriteFile);
         return false;
     }
+    save.result.fileCreated = true;
     save.riff = {};
     save.riff.fccType = mmioFOURCC('W', 'A', 'V', 'E');
     if (mmioCreateChunk(save.output, &save.riff, MMIO_CREATERIFF) != MMSYSERR_NOERROR) {
@@ -93,6 +96,7 @@ bool CreateOutput(const std::string& path) {
     SavedFormatBytes bytes = SavedFormat(
         ReadFormatFields(sound), operation == kChannelMonaural || operation == kChannelMinusOne);
     mmioWrite(save.output, reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    save.result.bytesPerSecond = ReadFormatFields(bytes.data()).avgBytesPerSec;
     mmioAscend(save.output, &fmt, 0);
     save.data = {};
     save.data.ckid = mmioFOURCC('d', 'a', 't', 'a');
@@ -204,7 +208,8 @@ void RunSaveLoop() {
     bool written = true;
     while (written && !save.cancel) {
         const bool due = pacer.Due(timeGetTime());
-        if (due && (!PumpMessages() || save.cancel)) break;
+        if (due && !PumpMessages()) save.stopped = true;
+        if (save.stopped || save.cancel) break;
         uint32_t n = TakeNextReadLength();
         if (n == 0) break;
         const bool shown = due || engine.endOfData;
@@ -218,7 +223,14 @@ void RunSaveLoop() {
         if (n == 0) break;
         written = WriteProcessed(n, true);
     }
+    if (save.cancel) save.stopped = true;
     FinishSave();
+}
+
+SaveResult Refused() {
+    SaveResult result = save.result;
+    result.end = SaveEnd::Refused;
+    return result;
 }
 
 }  // namespace
@@ -231,42 +243,49 @@ void CancelSave() {
     save.cancel = true;
 }
 
-void SaveProcessedOutput(const std::string& path) {
-    if (SaveRunning() || run.playing) return;
+SaveResult SaveProcessedOutput(const std::string& path) {
+    if (SaveRunning() || run.playing) return SaveResult{};
+    save.result = SaveResult{};
     // Writing onto the song being read would destroy it before it is read.
     if (IsSameFile(path, program.currentPath)) {
         ShowUserMessage(IDS_SAVE_ONTO_SOURCE, ja::kSaveOntoSource);
-        return;
+        return Refused();
     }
     save.dc = std::make_unique<WindowDc>(Host().Window(), program.darkScheme);
     if (!BeginRun()) {
         save.dc.reset();
-        return;
+        return Refused();
     }
     if (!run.processable) {
         ShowUserMessage(IDS_CANT_PROCESS_NOT_PCM, ja::kNotPcm);
         EndRun();
         save.dc.reset();
-        return;
+        return Refused();
     }
     if (!CreateOutput(path)) {
         EndRun();
         save.dc.reset();
-        return;
+        return Refused();
     }
     if (!PrepareRunBuffers(kPlayBufferCount, RunKind::Save)) {
         CloseOutput();
         save.dc.reset();
-        return;
+        return Refused();
     }
     SwitchSaveControls();
     save.cancel = false;
+    save.stopped = false;
     RunSaveLoop();
+    save.result.end = save.writeFailed ? SaveEnd::Failed
+                      : save.stopped   ? SaveEnd::Stopped
+                                       : SaveEnd::Saved;
+    return save.result;
 }
 
 void FinishSave() {
     if (save.output == nullptr) return;
     if (save.writeFailed) mmioSeek(save.output, save.writtenEnd, SEEK_SET);
+    save.result.dataBytes = static_cast<uint32_t>(save.writtenEnd) - save.data.dwDataOffset;
     mmioAscend(save.output, &save.data, 0);
     mmioAscend(save.output, &save.riff, 0);
     CloseOutput();

@@ -22,13 +22,14 @@
 #include "audiofile/reader_texts.h"
 #include "audiofile/win32/acm_binding.h"
 #include "resources/ids.h"
-#include "shell/command_line.h"
+#include "shell/batch_command_line.h"
 #include "dsp/control_state.h"
 #include "shell/enabling.h"
 #include "shell/record_format.h"
 #include "base/program_state.h"
 #include "shell/shell_texts.h"
 #include "shell/shortcuts.h"
+#include "shell/win32/batch_run.h"
 #include "shell/win32/commands.h"
 #include "shell/win32/control_panel.h"
 #include "shell/win32/enabling_binding.h"
@@ -70,7 +71,8 @@ void ChooseLanguageAndUnits(bool englishRequested) {
 }
 
 void ApplyCommandLine() {
-    CommandLineOptions options = ApplyArguments(ParseCommandLine(GetCommandLineA(), IsLeadByte));
+    CommandLineOptions options = ReadCommandLine(GetCommandLineA(), IsLeadByte);
+    if (options.batch.requested) SetBatchRequest(options.batch);
     if (!options.filePath.empty()) program.currentPath = options.filePath;
     program.commandLinePathRefused = options.filePathRefused;
     program.englishRequested = options.english;
@@ -234,7 +236,9 @@ bool CreateMainWindow(HINSTANCE instance, int showCommand) {
     TakeDeviceInventory();
     AllocFrameArrays(pipelineState, program.settings.fftparam, program.settings.mado);
     if (program.commandLinePathRefused) ShowUserMessage(IDS_PATH_TOO_LONG, ja::kPathTooLong);
-    if (!program.currentPath.empty()) {
+    if (BatchRequested()) {
+        PostMessageA(mainWindow, kBatchStartMessage, 0, 0);
+    } else if (!program.currentPath.empty()) {
         UpdateTitle();
         if (OpenForPlay() && run.autoPlayClose) StartPlayback();
     }
@@ -320,6 +324,9 @@ LRESULT CALLBACK WNDPROC(HWND window, UINT message, WPARAM wParam, LPARAM lParam
             return 0;
         case MM_WIM_DATA:
             OnRecordBufferDone(reinterpret_cast<WAVEHDR*>(lParam));
+            return 0;
+        case kBatchStartMessage:
+            RunBatch();
             return 0;
         default:
             break;

@@ -1,11 +1,13 @@
 // The program's entry point: process set-up, the main window, the message
-// loop, and the settings written back at exit.
+// loop, and the settings written back at exit (a batch save leaves the
+// settings file as it found it and ends with the batch's exit code).
 #include <windows.h>
 #include <mmsystem.h>
 
 #include "base/messages.h"
 #include "base/win32/message_box_sink.h"
 #include "base/program_state.h"
+#include "shell/win32/batch_run.h"
 #include "shell/win32/heap_check.h"
 #include "shell/win32/main_window.h"
 #include "shell/win32/profile_store.h"
@@ -27,6 +29,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int showComman
     }
 
     timeEndPeriod(1);
+    if (BatchRequested()) {
+        CheckHeap("end");
+        return BatchExitStatus();
+    }
     PrivateProfileStore profile;
     WriteSettings(program.settings, profile, program.NewStyleShell());
     CheckHeap("end");
