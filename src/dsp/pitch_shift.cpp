@@ -61,6 +61,11 @@ int Reach(const PitchShiftState& s) {
     return SincReach(s.reader, s.ratio);
 }
 
+// Output frames per input frame at the slowest tempo the stream may take.
+double MostStretch(const PitchShiftState& s) {
+    return 100.0 / s.slowestTempo;
+}
+
 // Input positions still sit the latency before their output indices.
 bool Identity(const PitchShiftState& s) {
     return s.stretch == 1.0 && s.lastStretch == 1.0 &&
@@ -89,7 +94,7 @@ void PlaceNextGrain(PitchShiftState& s) {
 // grain reads only input that arrived.
 bool GrainReady(PitchShiftState& s) {
     const double horizon = s.nominalIn + (OnsetLockReach(s.n) + 2 * s.hop) / s.stretch;
-    if (s.mostStretch > 1.0 && static_cast<double>(OnsetsSeenUpTo(s.onsets)) <= horizon)
+    if (s.slowestTempo < 100.0 && static_cast<double>(OnsetsSeenUpTo(s.onsets)) <= horizon)
         return false;
     PlaceNextGrain(s);
     const double last = s.nextIn + (s.n / 2 - 1) * s.ratio;
@@ -214,7 +219,6 @@ bool StartPitchShift(PitchShiftState& state, double sampleRate, int channels, do
     s.hop = n / kOverlap;
     s.chunk = s.hop;
     s.slowestTempo = std::clamp(slowestTempo, double{kTempoMin}, 100.0);
-    s.mostStretch = 100.0 / s.slowestTempo;
     s.window.reset(new (std::nothrow) double[n]);
     s.re.reset(new (std::nothrow) double[n]);
     s.im.reset(new (std::nothrow) double[n]);
@@ -229,7 +233,7 @@ bool StartPitchShift(PitchShiftState& state, double sampleRate, int channels, do
     // tempo: its widest reading (moved by an onset lock at most 0.6 of a
     // ramp, at that tempo's rate), or the onsets as far as a lock reaches.
     // A stream that never goes slower than 100 % locks no onsets.
-    const double most = s.mostStretch;
+    const double most = MostStretch(s);
     const bool locks = most > 1.0;
     const int ramp = OnsetLockReach(n) - n / 2;
     const double widest = most * (kWidestRatio * n / 2 + widestReach) + (locks ? 0.6 * ramp : 0.0);
@@ -271,7 +275,7 @@ int PitchShiftLatency(const PitchShiftState& state) {
 int PitchShiftMostOutput(const PitchShiftState& state, int count) {
     // What is due grows by the stretch per frame; a grain made late (after
     // a change of tempo or shift) can add up to a latency more.
-    return static_cast<int>(std::ceil(state.mostStretch * count)) + state.latency + state.hop + 1;
+    return static_cast<int>(std::ceil(MostStretch(state) * count)) + state.latency + state.hop + 1;
 }
 
 int PitchShiftMostFlush(const PitchShiftState& state) {

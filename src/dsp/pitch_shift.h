@@ -64,7 +64,6 @@ struct PitchShiftState {
     double ratio = 1.0;    // a = 2^(s/12); exactly 1 for a shift of 0
     double stretch = 1.0;  // output frames per input frame: 100 / tempo
     double slowestTempo = kTempoMin;  // percent: the latency covers it
-    double mostStretch = 100.0 / kTempoMin;
 
     FftTables fft;
     std::unique_ptr<double[]> window;  // periodic Hann, N points
