@@ -20,8 +20,9 @@
 //    The twiddles come from the tables; the inverse uses their conjugates.
 //
 // Inner loops handle two neighbouring values at a time (Two): one vector
-// register on targets with SSE2, a plain pair elsewhere. Either way each
-// value goes through the same operations in the same order.
+// register on targets with SSE2, a plain pair elsewhere. Where the processor
+// has AVX the radix-4 passes take four at a time (fft_wide.cpp). Either way
+// each value goes through the same operations in the same order.
 #include "dsp/fft.h"
 
 #include <cmath>
@@ -29,11 +30,13 @@
 #include <new>
 #include <utility>
 
+#include "dsp/fft_kernels.h"
+#include "dsp/fft_wide.h"
+
 namespace lomvex {
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-constexpr double kHalfSqrt2 = 0.70710678118654752440;
 
 constexpr int kTileBits = 3;
 constexpr int kTile = 1 << kTileBits;
@@ -60,78 +63,6 @@ size_t TwiddleCount(int m, int n) {
     return count;
 }
 
-// Two neighbouring doubles: a GCC and clang vector type with SSE2.
-#if defined(__SSE2__)
-typedef double Two __attribute__((vector_size(16)));
-#else
-struct Two {
-    double v[2];
-    double operator[](int k) const { return v[k]; }
-};
-inline Two operator+(Two a, Two b) {
-    return {a[0] + b[0], a[1] + b[1]};
-}
-inline Two operator-(Two a, Two b) {
-    return {a[0] - b[0], a[1] - b[1]};
-}
-inline Two operator*(Two a, Two b) {
-    return {a[0] * b[0], a[1] * b[1]};
-}
-inline Two operator*(Two a, double s) {
-    return {a[0] * s, a[1] * s};
-}
-inline Two operator-(Two a) {
-    return {-a[0], -a[1]};
-}
-#endif
-
-inline Two Load(const double* p) {
-    Two v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
-
-inline void Store(double* p, Two v) {
-    std::memcpy(p, &v, sizeof v);
-}
-
-// The 4-point transform of r[0..3], i[0..3] in place: the points in
-// bit-reversed order (residues 0, 2, 1, 3), the bins in natural order.
-template <bool kInverse, typename V>
-inline void Dft4(V* r, V* i) {
-    const V sumAbR = r[0] + r[1], sumAbI = i[0] + i[1];
-    const V difAbR = r[0] - r[1], difAbI = i[0] - i[1];
-    const V sumCdR = r[2] + r[3], sumCdI = i[2] + i[3];
-    const V difCdR = r[2] - r[3], difCdI = i[2] - i[3];
-    // Forward: bin 1 = (a - b) - i(c - d), bin 3 = (a - b) + i(c - d); the
-    // inverse swaps the two.
-    const V rotR = kInverse ? -difCdI : difCdI;
-    const V rotI = kInverse ? difCdR : -difCdR;
-    r[0] = sumAbR + sumCdR, i[0] = sumAbI + sumCdI;
-    r[1] = difAbR + rotR, i[1] = difAbI + rotI;
-    r[2] = sumAbR - sumCdR, i[2] = sumAbI - sumCdI;
-    r[3] = difAbR - rotR, i[3] = difAbI - rotI;
-}
-
-// The 8-point transform in place, points in bit-reversed order: the even
-// residues in 0..3 and the odd ones in 4..7, each in the order Dft4 takes.
-// Bin k is E[k] + w^k O[k] and bin k + 4 is E[k] - w^k O[k], w the eighth
-// root of unity of the direction.
-template <bool kInverse, typename V>
-inline void Dft8(V* r, V* i) {
-    Dft4<kInverse>(r, i);
-    Dft4<kInverse>(r + 4, i + 4);
-    const double s = kInverse ? 1.0 : -1.0;  // sign of the imaginary part of w
-    const V o0r = r[4], o0i = i[4];
-    const V o1r = (r[5] - i[5] * s) * kHalfSqrt2, o1i = (i[5] + r[5] * s) * kHalfSqrt2;
-    const V o2r = -(i[6] * s), o2i = r[6] * s;
-    const V o3r = (-r[7] - i[7] * s) * kHalfSqrt2, o3i = (r[7] * s - i[7]) * kHalfSqrt2;
-    r[4] = r[0] - o0r, i[4] = i[0] - o0i, r[0] = r[0] + o0r, i[0] = i[0] + o0i;
-    r[5] = r[1] - o1r, i[5] = i[1] - o1i, r[1] = r[1] + o1r, i[1] = i[1] + o1i;
-    r[6] = r[2] - o2r, i[6] = i[2] - o2i, r[2] = r[2] + o2r, i[2] = i[2] + o2i;
-    r[7] = r[3] - o3r, i[7] = i[3] - o3i, r[3] = r[3] + o3r, i[3] = i[3] + o3i;
-}
-
 // Fills one output tile (rows `dstStride` apart) from its source tile (rows
 // `srcStride` apart) and runs the first pass on each output row: output row
 // a, point d is source row rev(d), column rev(a). Rows a and a + 4 go
@@ -144,8 +75,8 @@ void SweepTile(const double* srcRe, const double* srcIm, size_t srcStride, doubl
         Two r[kTile], i[kTile];
 #pragma GCC unroll 8
         for (int d = 0; d < kTile; ++d) {
-            r[d] = Load(srcRe + kRev3[d] * srcStride + kRev3[a]);
-            i[d] = Load(srcIm + kRev3[d] * srcStride + kRev3[a]);
+            r[d] = Load<Two>(srcRe + kRev3[d] * srcStride + kRev3[a]);
+            i[d] = Load<Two>(srcIm + kRev3[d] * srcStride + kRev3[a]);
             if (!kInverse) r[d] = r[d] * scale, i[d] = i[d] * scale;
         }
         if (kEight) {
@@ -215,41 +146,6 @@ void SwapAndFirstPass(const FftTables& t, double* re, double* im, double scale) 
     }
 }
 
-// Joins blocks of h points (h even) into blocks of 4h. `tw` holds the
-// pass's twiddles as MakeFftTables lays them out.
-template <bool kInverse>
-void Radix4Pass(double* re, double* im, int n, int h, const double* tw) {
-    for (int base = 0; base < n; base += 4 * h) {
-        double* r0 = re + base;
-        double* i0 = im + base;
-        double* r1 = r0 + h;
-        double* i1 = i0 + h;
-        double* r2 = r1 + h;
-        double* i2 = i1 + h;
-        double* r3 = r2 + h;
-        double* i3 = i2 + h;
-        const double* w = tw;
-        for (int k = 0; k < h; k += 2, w += 12) {
-            const Two w1r = Load(w), w2r = Load(w + 4), w3r = Load(w + 8);
-            Two w1i = Load(w + 2), w2i = Load(w + 6), w3i = Load(w + 10);
-            if (kInverse) w1i = -w1i, w2i = -w2i, w3i = -w3i;
-            const Two xr1 = Load(r1 + k), xi1 = Load(i1 + k);
-            const Two xr2 = Load(r2 + k), xi2 = Load(i2 + k);
-            const Two xr3 = Load(r3 + k), xi3 = Load(i3 + k);
-            // The block at offset h takes W^2k, the one at 2h W^k.
-            Two r[4] = {Load(r0 + k), xr1 * w2r - xi1 * w2i, xr2 * w1r - xi2 * w1i,
-                        xr3 * w3r - xi3 * w3i};
-            Two i[4] = {Load(i0 + k), xr1 * w2i + xi1 * w2r, xr2 * w1i + xi2 * w1r,
-                        xr3 * w3i + xi3 * w3r};
-            Dft4<kInverse>(r, i);
-            Store(r0 + k, r[0]), Store(i0 + k, i[0]);
-            Store(r1 + k, r[1]), Store(i1 + k, i[1]);
-            Store(r2 + k, r[2]), Store(i2 + k, i[2]);
-            Store(r3 + k, r[3]), Store(i3 + k, i[3]);
-        }
-    }
-}
-
 template <bool kInverse>
 void Transform(const FftTables& t, double* re, double* im) {
     const double scale = kInverse ? 1.0 : 1.0 / t.n;
@@ -260,10 +156,10 @@ void Transform(const FftTables& t, double* re, double* im) {
     } else {
         SweepTiles<kInverse, false>(t, re, im, scale);
     }
-    const double* tw = t.twiddles.get();
-    for (int h = FirstSize(t.m); 4 * h <= t.n; h *= 4) {
-        Radix4Pass<kInverse>(re, im, t.n, h, tw);
-        tw += 6 * h;
+    if (t.wide) {
+        WideRadix4Passes(re, im, t.n, FirstSize(t.m), t.twiddles.get(), kInverse);
+    } else {
+        Radix4Passes<kInverse, Two>(re, im, t.n, FirstSize(t.m), t.twiddles.get());
     }
 }
 
@@ -273,7 +169,7 @@ int Pow2(int m) {
     return m <= 0 ? 1 : 1 << m;
 }
 
-bool MakeFftTables(FftTables& tables, int m) {
+bool MakeFftTables(FftTables& tables, int m, FftLanes lanes) {
     tables = FftTables{};
     if (m < 0) m = 0;
     const int n = Pow2(m);
@@ -304,9 +200,10 @@ bool MakeFftTables(FftTables& tables, int m) {
         for (int k = 0; k < h; ++k) {
             for (int q = 1; q <= 3; ++q) {
                 const double angle = 2.0 * kPi * (static_cast<double>(q) * k * step) / n;
-                double* slot = tw + (k / 2) * 12 + (q - 1) * 4 + k % 2;
+                double* slot = tw + k / kTwiddleLanes * kTwiddleGroup +
+                               (q - 1) * 2 * kTwiddleLanes + k % kTwiddleLanes;
                 slot[0] = std::cos(angle);
-                slot[2] = -std::sin(angle);
+                slot[kTwiddleLanes] = -std::sin(angle);
             }
         }
         tw += 6 * h;
@@ -317,6 +214,7 @@ bool MakeFftTables(FftTables& tables, int m) {
     tables.pairs = std::move(pairs);
     tables.pairCount = pairCount;
     tables.twiddles = std::move(twiddles);
+    tables.wide = lanes == FftLanes::kWidest && WidePassesUsable();
     return true;
 }
 

@@ -43,15 +43,22 @@ struct FftTables {
     int pairCount = 0;
     // The forward twiddles of the radix-4 passes, one block of 6h doubles
     // per pass of quarter length h (blocks of h points joined into 4h). With
-    // W = e^(-2*pi*i/4h), for each pair k, k+1: the real parts of W^k, then
-    // their imaginary parts, then the same for W^2k and W^3k.
+    // W = e^(-2*pi*i/4h), for each group of four k: the real parts of W^k,
+    // then their imaginary parts, then the same for W^2k and W^3k.
     std::unique_ptr<double[]> twiddles;
+    // The radix-4 passes take four doubles at a time (AVX) rather than two.
+    // Both give the same bits.
+    bool wide = false;
 };
+
+// Which radix-4 passes tables choose: the widest the processor runs, or
+// always two doubles at a time (to compare the two).
+enum class FftLanes { kWidest, kTwo };
 
 // Makes `tables` for N = Pow2(m) (m <= 0: the length-1 transform), replacing
 // what they held. Returns false, with the tables left empty (n = 0), when
 // the memory cannot be had.
-bool MakeFftTables(FftTables& tables, int m);
+bool MakeFftTables(FftTables& tables, int m, FftLanes lanes = FftLanes::kWidest);
 
 // Transforms re[0..N) and im[0..N) in place, N = tables.n (tables made by
 // MakeFftTables), and returns N. Any negative direction is the forward

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <random>
 #include <string>
 #include <utility>
@@ -203,6 +204,27 @@ TEST(DspFft, RoundTripsReturnTheInputAtEveryFrameLength) {
             EXPECT_EQ(Fft(tables, re, im, first), Pow2(m));
             Fft(tables, re, im, -first);  // the same tables serve both directions
             EXPECT_LT(MaxDifference(f, input), 1e-8) << "m=" << m << " first=" << first;
+        }
+    }
+}
+
+// The wide passes (where the processor has them) and the two-at-a-time
+// passes give the same bits, so a save does not depend on the processor.
+TEST(DspFft, WidePassesGiveTheSameBitsAsTwoAtATime) {
+    FftTables probe;
+    ASSERT_TRUE(MakeFftTables(probe, 10));
+    if (!probe.wide) GTEST_SKIP() << "this processor has no wide passes";
+    for (int m = 0; m <= 16; ++m) {
+        FftTables wide, two;
+        ASSERT_TRUE(MakeFftTables(wide, m));
+        ASSERT_TRUE(MakeFftTables(two, m, FftLanes::kTwo));
+        EXPECT_FALSE(two.wide);
+        for (int direction : {kFftForward, kFftInverse}) {
+            Frame a = RandomFrame(Pow2(m), 200u + m), b = a;
+            Fft(wide, a.data(), a.data() + Pow2(m), direction);
+            Fft(two, b.data(), b.data() + Pow2(m), direction);
+            ASSERT_EQ(0, std::memcmp(a.data(), b.data(), a.size() * sizeof(double)))
+                << "m=" << m << " direction=" << direction;
         }
     }
 }
