@@ -169,6 +169,12 @@ processed_playback_share() {
 smaller() { awk -v a="$1" -v b="$2" 'BEGIN { print (a + 0 < b + 0) ? a : b }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
+if [ "$WINE_TREE" = win32 ]; then
+  echo "Timing the 32-bit build, the one that ships."
+else
+  echo "This machine runs no 32-bit x86 programs: the save and playback figures" \
+    "below are of the 64-bit build, not of the 32-bit one that ships."
+fi
 echo "== Saving the song: lomvex.exe ($WINE_TREE build, Wine) against FFmpeg, best of $RUNS =="
 start_wine_services
 best_ffmpeg=999999 best_256=999999 best_65536=999999
@@ -183,8 +189,8 @@ for run in $(seq "$RUNS"); do
   best_65536="$(smaller "$best_65536" "$t_65536")"
 done
 echo "Best: FFmpeg $best_ffmpeg s, Lomvex N=256 $best_256 s, N=65536 $best_65536 s"
-echo "Save time / FFmpeg time: N=256 $(ratio "$best_256" "$best_ffmpeg") (goal <= 2)," \
-  "N=65536 $(ratio "$best_65536" "$best_ffmpeg") (goal <= 4)"
+echo "Save time / FFmpeg time: N=256 $(ratio "$best_256" "$best_ffmpeg") (goal <= 1)," \
+  "N=65536 $(ratio "$best_65536" "$best_ffmpeg") (goal <= 2)"
 
 echo "== Playing the song =="
 playback_share
