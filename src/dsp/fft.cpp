@@ -218,6 +218,17 @@ bool MakeFftTables(FftTables& tables, int m, FftLanes lanes) {
     return true;
 }
 
+bool MakeFramePair(FramePair& pair, int n) {
+    pair = FramePair{};
+    const size_t count = 2 * static_cast<size_t>(n) + kFrameStagger;
+    std::unique_ptr<double[]> block(new (std::nothrow) double[count]());
+    if (!block) return false;
+    pair.re = block.get();
+    pair.im = block.get() + n + kFrameStagger;
+    pair.block = std::move(block);
+    return true;
+}
+
 int Fft(const FftTables& tables, double* re, double* im, int direction) {
     if (direction < 0) {
         Transform<false>(tables, re, im);

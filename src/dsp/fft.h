@@ -60,6 +60,23 @@ enum class FftLanes { kWidest, kTwo };
 // the memory cannot be had.
 bool MakeFftTables(FftTables& tables, int m, FftLanes lanes = FftLanes::kWidest);
 
+// The real and imaginary parts of one frame of N points, in one block: im
+// starts kFrameStagger doubles past the end of re. Arrays a multiple of
+// 4 KiB apart, as two separate blocks of that size tend to be, slow the
+// transform of 4096 points and more by up to a third: the processor takes
+// the loads of one array for the stores to the other just made, whose
+// addresses agree in their low 12 bits.
+struct FramePair {
+    std::unique_ptr<double[]> block;
+    double* re = nullptr;
+    double* im = nullptr;
+};
+constexpr int kFrameStagger = 64;
+
+// Makes `pair` hold N zeroed points of each part, replacing what it held.
+// Returns false, with the pair left empty, when the memory cannot be had.
+bool MakeFramePair(FramePair& pair, int n);
+
 // Transforms re[0..N) and im[0..N) in place, N = tables.n (tables made by
 // MakeFftTables), and returns N. Any negative direction is the forward
 // transform, any other the inverse.

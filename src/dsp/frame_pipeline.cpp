@@ -17,10 +17,6 @@ namespace {
 constexpr int kMinExponent = 2;   // the smallest frame with a taper quarter
 constexpr int kMaxExponent = 16;  // the longest ramp the table holds is N/2
 
-std::unique_ptr<double[]> NewDoubles(int n) {
-    return std::unique_ptr<double[]>(new (std::nothrow) double[n]());
-}
-
 }  // namespace
 
 void FailNoMemory() {
@@ -53,20 +49,15 @@ void ZeroDoubles(double* first, int count) {
 }
 
 void AllocFrameArrays(PipelineState& state, int fftparam, int& mado) {
-    for (int p = 0; p < 2; ++p) {
-        state.re[p].reset();
-        state.im[p].reset();
-    }
+    for (FramePair& pair : state.pair) pair = FramePair{};
     state.fft = FftTables{};
     state.m = std::min(std::max(fftparam, kMinExponent), kMaxExponent);
     state.n = Pow2(state.m);
 
-    state.re[0] = NewDoubles(state.n);
-    state.im[0] = NewDoubles(state.n);
-    if (!state.re[0] || !state.im[0] || !MakeFftTables(state.fft, state.m)) FailNoMemory();
-    state.re[1] = NewDoubles(state.n);
-    state.im[1] = NewDoubles(state.n);
-    if (!state.re[1] || !state.im[1]) {
+    if (!MakeFramePair(state.pair[0], state.n) || !MakeFftTables(state.fft, state.m)) {
+        FailNoMemory();
+    }
+    if (!MakeFramePair(state.pair[1], state.n)) {
         ShowDiagnostic(DspTextsFor(JapaneseMessages()).noMemory);
         mado = kWindowRect;
     }
@@ -108,8 +99,8 @@ uint32_t ProcessBlockFrames(PipelineState& state, FrameDisplay& display, const P
     const uint64_t frames = byteCount / inFrameBytes;
     const bool stereo = LayoutChannels(inLayout) == 2;
     const bool waveform = in.frame.viewItem == kViewWaveform;
-    double* re = state.re[0].get();
-    double* im = state.im[0].get();
+    double* re = state.pair[0].re;
+    double* im = state.pair[0].im;
 
     for (uint64_t pos = 0; pos * inFrameBytes < byteCount; pos += n) {
         const int count = static_cast<int>(std::min<uint64_t>(n, frames - std::min(pos, frames)));

@@ -70,8 +70,7 @@ struct OverlapState {
 struct PipelineState {
     int m = 0;  // transform length exponent the arrays were made for
     int n = 0;  // Pow2(m); 0 until AllocFrameArrays
-    std::unique_ptr<double[]> re[2];
-    std::unique_ptr<double[]> im[2];
+    FramePair pair[2];
     FftTables fft;  // made with the arrays, so no buffer computes a twiddle
     OverlapState overlap;
     uint32_t processedBuffers = 0;
@@ -105,8 +104,8 @@ uint32_t ProcessBlockFrames(PipelineState& state, FrameDisplay& display, const P
 // Processes `byteCount` bytes of `source` into `out`, which holds `capacity`
 // bytes. Returns the output length in bytes, never more than `capacity`; 0
 // when the buffer only filled the next frame's rising region.
-uint32_t ProcessOverlapFrames(PipelineState& state, FrameDisplay& display,
-                              const PipelineInputs& in, const uint8_t* source, uint8_t* out, uint32_t byteCount,
+uint32_t ProcessOverlapFrames(PipelineState& state, FrameDisplay& display, const PipelineInputs& in,
+                              const uint8_t* source, uint8_t* out, uint32_t byteCount,
                               uint32_t capacity);
 
 // The path that `mado` selects; returns the output length in bytes.

@@ -76,12 +76,12 @@ uint8_t OutputRow(const uint8_t* out, int layout, int64_t i) {
 
 }  // namespace
 
-uint32_t ProcessOverlapFrames(PipelineState& state, FrameDisplay& display,
-                              const PipelineInputs& in, const uint8_t* source, uint8_t* out,
-                              uint32_t byteCount, uint32_t capacity) {
+uint32_t ProcessOverlapFrames(PipelineState& state, FrameDisplay& display, const PipelineInputs& in,
+                              const uint8_t* source, uint8_t* out, uint32_t byteCount,
+                              uint32_t capacity) {
     OverlapState& o = state.overlap;
     if (byteCount == 0) return 0;
-    if (!state.re[1] || !state.im[1]) {
+    if (!state.pair[1].re) {
         // Without pair 1 (no memory for it, or no arrays at all) only whole
         // blocks can be processed.
         return ProcessBlockFrames(state, display, in, source, out, std::min(byteCount, capacity));
@@ -118,17 +118,17 @@ uint32_t ProcessOverlapFrames(PipelineState& state, FrameDisplay& display,
     // A new run starts from silent frame pairs.
     if (firstBuffer) {
         for (int p = 0; p < 2; ++p) {
-            ZeroDoubles(state.re[p].get(), n);
-            ZeroDoubles(state.im[p].get(), n);
+            ZeroDoubles(state.pair[p].re, n);
+            ZeroDoubles(state.pair[p].im, n);
         }
     }
 
     // The frames of this buffer.
     for (int f = 0;; ++f) {
-        double* re = state.re[o.pairIndex].get();
-        double* im = state.im[o.pairIndex].get();
-        const double* prevRe = state.re[1 - o.pairIndex].get();
-        const double* prevIm = state.im[1 - o.pairIndex].get();
+        double* re = state.pair[o.pairIndex].re;
+        double* im = state.pair[o.pairIndex].im;
+        const double* prevRe = state.pair[1 - o.pairIndex].re;
+        const double* prevIm = state.pair[1 - o.pairIndex].im;
         const int total = o.left + o.center + o.right;
         if (total > n) ShowFatal("leftright");
 

@@ -120,8 +120,8 @@ void AddUnshiftedGrain(PitchShiftState& s, long long start, long long outStart) 
 
 void AddShiftedGrain(PitchShiftState& s, long long outStart, double inputHop) {
     const int n = s.n;
-    double* re = s.re.get();
-    double* im = s.im.get();
+    double* re = s.grain.re;
+    double* im = s.grain.im;
     // The rows are read from the whole sample before the grain's first
     // point, so that the points' positions do not depend on where the
     // history window begins (which depends on the block sizes).
@@ -220,9 +220,7 @@ bool StartPitchShift(PitchShiftState& state, double sampleRate, int channels, do
     s.chunk = s.hop;
     s.slowestTempo = std::clamp(slowestTempo, double{kTempoMin}, 100.0);
     s.window.reset(new (std::nothrow) double[n]);
-    s.re.reset(new (std::nothrow) double[n]);
-    s.im.reset(new (std::nothrow) double[n]);
-    if (!s.window || !s.re || !s.im || !MakeFftTables(s.fft, m) ||
+    if (!s.window || !MakeFramePair(s.grain, n) || !MakeFftTables(s.fft, m) ||
         !MakeSincReader(s.reader, kZeroCrossings) || !MakeLockedPhase(s.phase, n)) {
         return false;
     }

@@ -70,8 +70,7 @@ struct PitchShiftState {
     double overlapGain = 1.0;          // sum of the squared windows at any point
     SincReader reader;
     LockedPhase phase;
-    std::unique_ptr<double[]> re;  // the grain: first channel
-    std::unique_ptr<double[]> im;  //            second channel (zero for mono)
+    FramePair grain;  // the grain: first channel in re, second in im (zero for mono)
 
     long long inputCount = 0;   // frames received since the start
     long long outputCount = 0;  // frames written since the start

@@ -28,21 +28,21 @@ void ProcessFrame(VoiceRemovalState& s, long long j) {
     const long long start = j * s.hop - n + s.hop;
     for (int k = 0; k < n; ++k) {
         const long long at = (start + k) & s.ringMask;
-        s.re[k] = s.window[k] * s.input[0][at];
-        s.im[k] = s.window[k] * s.input[1][at];
+        s.frame.re[k] = s.window[k] * s.input[0][at];
+        s.frame.im[k] = s.window[k] * s.input[1][at];
     }
-    Fft(s.fft, s.re.get(), s.im.get(), kFftForward);
-    AddVoiceFrame(s.mask, s.re.get(), s.im.get());
+    Fft(s.fft, s.frame.re, s.frame.im, kFftForward);
+    AddVoiceFrame(s.mask, s.frame.re, s.frame.im);
     const long long masked = j - kLookAhead;
     if (masked < 0) return;
-    MaskVoiceFrame(s.mask, s.re.get(), s.im.get());
-    Fft(s.fft, s.re.get(), s.im.get(), kFftInverse);
+    MaskVoiceFrame(s.mask, s.frame.re, s.frame.im);
+    Fft(s.fft, s.frame.re, s.frame.im, kFftInverse);
     const long long outStart = masked * s.hop - n + s.hop;
     for (int k = 0; k < n; ++k) {
         const long long at = (outStart + k) & s.ringMask;
         const double w = s.window[k] / kOverlapGain;
-        s.output[0][at] += w * s.re[k];
-        s.output[1][at] += w * s.im[k];
+        s.output[0][at] += w * s.frame.re[k];
+        s.output[1][at] += w * s.frame.im[k];
     }
 }
 
@@ -61,14 +61,12 @@ bool StartVoiceRemoval(VoiceRemovalState& state, double sampleRate) {
     const int ring = 4 * n;
     s.ringMask = ring - 1;
     s.window.reset(new (std::nothrow) double[n]);
-    s.re.reset(new (std::nothrow) double[n]);
-    s.im.reset(new (std::nothrow) double[n]);
     for (int c = 0; c < 2; ++c) {
         s.input[c].reset(new (std::nothrow) double[ring]());
         s.output[c].reset(new (std::nothrow) double[ring]());
         if (!s.input[c] || !s.output[c]) return false;
     }
-    if (!s.window || !s.re || !s.im || !MakeFftTables(s.fft, m) ||
+    if (!s.window || !MakeFramePair(s.frame, n) || !MakeFftTables(s.fft, m) ||
         !MakeVoiceMask(s.mask, n, sampleRate)) {
         return false;
     }

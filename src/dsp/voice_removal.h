@@ -44,8 +44,7 @@ struct VoiceRemovalState {
 
     FftTables fft;
     std::unique_ptr<double[]> window;     // periodic Hann, N points
-    std::unique_ptr<double[]> re;         // the frame: left
-    std::unique_ptr<double[]> im;         //            right
+    FramePair frame;                      // left in re, right in im
     std::unique_ptr<double[]> input[2];   // ring of the input by absolute index
     std::unique_ptr<double[]> output[2];  // ring of the frames added up, by input index
     VoiceMask mask;
