@@ -38,6 +38,9 @@ class PcmSpanCutter {
     uint32_t Cut(uint8_t* pcm, uint32_t bytes);
     // The next buffer is the first of the sound again.
     void Restart() { position_ = 0; }
+    // The next buffer starts `decodedBytes` into the decoded sound: after a
+    // jump the cut still follows the whole song's span.
+    void MoveTo(uint64_t decodedBytes) { position_ = decodedBytes; }
 
    private:
     bool cuts_ = false;

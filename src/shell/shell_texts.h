@@ -8,6 +8,7 @@ namespace lomvex {
 
 // Window texts the same in both languages.
 extern const char kBalanceBarWindowText[];  // "バランス"
+extern const char kPositionBarWindowText[];  // "位置"
 extern const char kBarNameFormat[];         // bar number
 extern const char kBarGainFormat[];         // bar number, signed gain in dB
 extern const char kBarZeroGainFormat[];     // bar number, gain 0

@@ -9,6 +9,7 @@
 namespace lomvex {
 
 const char kBalanceBarWindowText[] = "バランス";
+const char kPositionBarWindowText[] = "位置";
 const char kBarNameFormat[] = "グライコバー %d";
 const char kBarGainFormat[] = "グライコバー %d %+3ddb ";
 const char kBarZeroGainFormat[] = "グライコバー %d %3ddb ";

@@ -9,6 +9,7 @@
 #include "audiofile/format_record.h"
 #include "audiofile/format_state.h"
 #include "audiofile/gapless_span.h"
+#include "audiofile/mpeg_frame_seek.h"
 #include "audiofile/reader_texts.h"
 #include "audiofile/win32/acm_binding.h"
 #include "audiofile/win32/play_file_binding.h"
@@ -98,6 +99,25 @@ uint32_t DecodeBuffer(uint8_t* source, uint32_t length) {
 
 void ResetDecoder() {
     if (acm.stream != nullptr) ResetAcmStream();
+}
+
+bool MoveDecoder(uint32_t dataStart, uint32_t dataSize, uint32_t wanted, uint32_t& offset) {
+    if (vorbis.sound) {
+        offset = wanted;
+        vorbis.sound->MoveTo(wanted);
+        return true;
+    }
+    const bool mpeg = playFile.kind == FileKind::Mp3 || playFile.kind == FileKind::Rmp;
+    MpegFramePlace place;
+    if (acm.stream == nullptr || !mpeg ||
+        !FindMpegFrame(*playFile.file, dataStart, dataSize, wanted, place))
+        return false;
+    ResetAcmStream();
+    // The codec restarts with its synthesis delay: the sound after the jump
+    // is the whole song's decoded sound from this frame's first sample on.
+    mp3Span.MoveTo(place.frameIndex * place.samplesPerFrame * acm.target.nBlockAlign);
+    offset = place.offset;
+    return true;
 }
 
 void CloseDecoder() {

@@ -18,6 +18,7 @@
 #include "engine/win32/engine_host.h"
 #include "engine/win32/engine_state.h"
 #include "engine/win32/monitor.h"
+#include "engine/win32/play_jump.h"
 #include "engine/win32/processing.h"
 #include "engine/win32/run_lifecycle.h"
 #include "engine/win32/save_output.h"
@@ -123,6 +124,29 @@ bool QueueRing() {
     return true;
 }
 
+// Takes the buffer-done messages of a reset device from the queue, so that
+// none of them is taken for a buffer of the refilled ring.
+void DropReturnedBuffers() {
+    MSG message;
+    while (PeekMessageA(&message, Host().Window(), MM_WOM_DONE, MM_WOM_DONE, PM_REMOVE)) {
+    }
+}
+
+// Stops the device and takes back every buffer it holds.
+void ResetRing() {
+    waveOut.reset(engine.output);
+    for (int i = 0; i < kRingBuffers; ++i) {
+        WAVEHDR* header = waveHeader[i];
+        if (header == nullptr || header->lpData == nullptr) continue;
+        waveOut.unprepare(engine.output, header, sizeof(WAVEHDR));
+        header->lpData = nullptr;
+    }
+    DropReturnedBuffers();
+    engine.ringPosition = 0;
+    engine.endOfData = false;
+    for (int i = 0; i < kRingBuffers; ++i) engine.readLength[i] = engine.outputLength[i] = 0;
+}
+
 void EndPlayback() {
     EndRun(RunEnd::Finished);
     if (run.autoPlayClose) SendMessageA(Host().Window(), WM_CLOSE, 0, 0);
@@ -139,6 +163,7 @@ void StartPlayback() {
         EndRun();
         return;
     }
+    ApplyStartPosition();
     run.playing = true;
     SetPlayPriority(true);
 
@@ -168,6 +193,7 @@ void OnPlayBufferDone(WAVEHDR* header) {
 
     WindowDc dc(Host().Window(), program.darkScheme);
     DrawElapsedText(dc.get());
+    Host().PositionMoved();
     playFile.remaining -= n;
     if (!last)
         DrawLevels(dc.get(), engine.buffer[engine.ringPosition],
@@ -191,6 +217,29 @@ void OnPlayBufferDone(WAVEHDR* header) {
     }
     engine.outputLength[i] = 0;
     if (last) EndPlayback();
+}
+
+bool RestartPlaybackAt(uint32_t offset) {
+    if (!run.playing || engine.output == nullptr) return false;
+    engine.stopRequested = true;
+    ResetRing();
+    if (!StartRunStages(RunKind::Play)) {
+        EndRun();
+        return false;
+    }
+    StartPipelineRun(pipelineState);
+    playFile.remaining = playFile.dataSize - offset;
+    run.bytesPlayed = offset;
+    if (run.paused) waveOutPause(engine.output);
+    WindowDc dc(Host().Window(), program.darkScheme);
+    if (!FillRing(dc.get()) || !QueueRing()) {
+        EndRun();
+        return false;
+    }
+    engine.stopRequested = false;
+    DrawElapsedText(dc.get());
+    Host().PositionMoved();
+    return true;
 }
 
 void StopPlayback() {

@@ -1,0 +1,77 @@
+// The playing position: the source offset a jump asks for, snapped to where
+// the source can be read from (a block of PCM, an MPEG frame), and the
+// buffer ring refilled from there.
+#include "engine/win32/play_jump.h"
+
+#include "audiofile/format_state.h"
+#include "audiofile/win32/play_file_binding.h"
+#include "audiofile/win32/sound_decoder.h"
+#include "base/run_state.h"
+#include "engine/play_position.h"
+#include "engine/win32/playback.h"
+
+namespace lomvex {
+namespace {
+
+// Where Play starts, in tenths, and the file offset of the data's first
+// byte in the running play run.
+int startTenths = 0;
+uint32_t dataStart = 0;
+
+// Moves the source of the running run towards `tenths`; `offset` receives
+// the data offset it reads from next. False when it cannot move.
+bool MoveSource(int tenths, uint32_t& offset) {
+    const uint32_t wanted =
+        BlockOffsetOfTenths(tenths, formatState.avgBytesPerSec, run.blockAlign, playFile.dataSize);
+    if (IsDecoding()) {
+        if (!MoveDecoder(dataStart, playFile.dataSize, wanted, offset)) return false;
+    } else {
+        offset = wanted;
+    }
+    return offset < playFile.dataSize && playFile.file->Seek(dataStart + offset);
+}
+
+}  // namespace
+
+int SongTenths() {
+    if (run.mode != kEnginePlay) return 0;
+    return TenthsOfBytes(playFile.dataSize, formatState.avgBytesPerSec);
+}
+
+int PlayPositionTenths() {
+    if (run.mode == kEnginePlay && run.playing)
+        return TenthsOfBytes(run.bytesPlayed, formatState.avgBytesPerSec);
+    return startTenths;
+}
+
+void MovePlayPosition(int tenths) {
+    if (run.mode != kEnginePlay) return;
+    tenths = MovedPosition(tenths, 0, SongTenths());
+    if (!run.playing) {
+        startTenths = tenths;
+        return;
+    }
+    uint32_t offset = 0;
+    if (playFile.file && MoveSource(tenths, offset)) RestartPlaybackAt(offset);
+}
+
+void ResetPlayPosition() {
+    startTenths = 0;
+}
+
+bool ApplyStartPosition() {
+    dataStart = playFile.file->Tell();
+    const int tenths = startTenths;
+    startTenths = 0;  // the next Play starts at the start again
+    if (tenths == 0) return true;
+    uint32_t offset = 0;
+    if (!MoveSource(tenths, offset)) {
+        playFile.file->Seek(dataStart);
+        return false;
+    }
+    playFile.remaining = playFile.dataSize - offset;
+    run.bytesPlayed = offset;
+    return true;
+}
+
+}  // namespace lomvex

@@ -1,0 +1,26 @@
+// Moving through the open song: the playing position in tenths of a
+// second, jumps while playing or paused, and where Play starts when it is
+// moved before Play.
+#pragma once
+
+#include <cstdint>
+
+namespace lomvex {
+
+// The open song's length in tenths of a second; 0 with none open.
+int SongTenths();
+// Where the song plays now: the run's position, or where Play starts.
+int PlayPositionTenths();
+// Moves the playing position to `tenths` (kept inside the song): heard at
+// once while playing or paused, kept for Play otherwise. A file that cannot
+// be moved in keeps playing where it is.
+void MovePlayPosition(int tenths);
+// Play starts at the start again: another file was opened.
+void ResetPlayPosition();
+
+// At the start of a play run, once its buffers exist: records where the
+// data starts and moves the source to the start position. False when the
+// source cannot be moved there (the run plays from the start).
+bool ApplyStartPosition();
+
+}  // namespace lomvex

@@ -1,0 +1,125 @@
+// Moving through the song: the position bar, the jump keys and where the
+// sound played after a move comes from.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "common/tone_measure.h"
+#include "e2e/e2e_support.h"
+#include "resources/ids.h"
+
+namespace lomvex::e2e {
+namespace {
+
+constexpr uint32_t kRate = 44100;
+constexpr int kSongSeconds = 16;
+
+// The tone of second `k`: a semitone above the one before.
+double ToneOfSecond(int k) {
+    return 220.0 * std::pow(2.0, k / 12.0);
+}
+
+// Both channels rise a semitone every second.
+Bytes RisingSong() {
+    std::vector<int16_t> samples;
+    double phase = 0;
+    for (uint32_t i = 0; i < kRate * kSongSeconds; ++i) {
+        phase += 6.283185307 * ToneOfSecond(static_cast<int>(i / kRate)) / kRate;
+        const auto s = static_cast<int16_t>(12000 * std::sin(phase));
+        samples.push_back(s);
+        samples.push_back(s);
+    }
+    return WaveOf(samples);
+}
+
+// The left channel of what the device received.
+std::vector<double> PlayedLeft() {
+    const Bytes bytes = ReadBytes(PlayedSoundPath());
+    std::vector<double> left;
+    for (size_t i = 0; i + 3 < bytes.size(); i += 4)
+        left.push_back(static_cast<int16_t>(bytes[i] | bytes[i + 1] << 8));
+    return left;
+}
+
+class PositionTest : public SongTest {
+   protected:
+    void SetUp() override {
+        StartOn("rising.wav", RisingSong(), {}, "position");
+        bar_ = program_.Control(IDC_POSITION);
+        ASSERT_NE(bar_, nullptr);
+    }
+    int Thumb() { return GetScrollPos(bar_, SB_CTL); }
+    void Scroll(int code, int position = 0) {
+        PostMessageA(program_.MainWindow(), WM_HSCROLL, MAKEWPARAM(code, position),
+                     reinterpret_cast<LPARAM>(bar_));
+    }
+    // Plays for about `seconds` from where the position is, then stops.
+    void PlayFor(double seconds) {
+        DeleteFileA(PlayedSoundPath().c_str());
+        program_.PostCommand(IDM_PLAY);
+        ASSERT_TRUE(WaitUntil([&] { return program_.IsEnabled(IDM_STOP); }));
+        Sleep(static_cast<DWORD>(seconds * 1000));
+        program_.PostCommand(IDM_STOP);
+        ASSERT_TRUE(WaitUntil([&] { return program_.IsEnabled(IDM_PLAY); }));
+    }
+
+    HWND bar_ = nullptr;
+};
+
+TEST_F(PositionTest, TheBarSpansTheSongInTenthsAndTheKeysMoveItsThumb) {
+    EXPECT_TRUE(IsWindowEnabled(bar_));
+    EXPECT_EQ(WindowText(bar_), "\x88\xca\x92\x75");
+    int low = -1, high = -1;
+    GetScrollRange(bar_, SB_CTL, &low, &high);
+    EXPECT_EQ(low, 0);
+    EXPECT_EQ(high, kSongSeconds * 10);
+    program_.PostCommand(IDM_JUMP_FORWARD);
+    EXPECT_TRUE(WaitUntil([&] { return Thumb() == 50; }));
+    program_.PostCommand(IDM_JUMP_BACK);
+    program_.PostCommand(IDM_JUMP_BACK);
+    EXPECT_TRUE(WaitUntil([&] { return Thumb() == 0; }));
+    Scroll(SB_PAGERIGHT);
+    Scroll(SB_LINERIGHT);
+    EXPECT_TRUE(WaitUntil([&] { return Thumb() == 110; }));
+    for (int i = 0; i < 3; ++i) program_.PostCommand(IDM_JUMP_FORWARD);
+    EXPECT_TRUE(WaitUntil([&] { return Thumb() == kSongSeconds * 10; }));
+    program_.PostCommand(IDM_JUMP_START);
+    EXPECT_TRUE(WaitUntil([&] { return Thumb() == 0; }));
+}
+
+TEST_F(PositionTest, AMoveBeforePlayStartsThereAtThePitchOfThatSecond) {
+    Scroll(SB_THUMBPOSITION, 100);
+    ASSERT_TRUE(WaitUntil([&] { return Thumb() == 100; }));
+    PlayFor(1.5);
+    const std::vector<double> left = PlayedLeft();
+    ASSERT_GT(left.size(), kRate);
+    EXPECT_NEAR(testing::MeasuredHz(left, kRate, 0.05, 0.8), ToneOfSecond(10),
+                ToneOfSecond(10) * 0.01);
+}
+
+TEST_F(PositionTest, AMoveWhilePlayingIsHeardAtOnce) {
+    DeleteFileA(PlayedSoundPath().c_str());
+    program_.PostCommand(IDM_PLAY);
+    ASSERT_TRUE(WaitUntil([&] { return Thumb() >= 5; }));
+    Scroll(SB_THUMBPOSITION, 120);
+    ASSERT_TRUE(WaitUntil([&] { return Thumb() >= 125; }));
+    program_.PostCommand(IDM_STOP);
+    ASSERT_TRUE(WaitUntil([&] { return program_.IsEnabled(IDM_PLAY); }));
+    const std::vector<double> left = PlayedLeft();
+    // The sound turns from the first seconds' pitch to that of second 12
+    // soon after the move, with nothing of the seconds between.
+    std::vector<double> hz;
+    for (size_t at = 0; at + kRate / 5 < left.size(); at += kRate / 10)
+        hz.push_back(
+            testing::MeasuredHz(left, kRate, at / double(kRate), at / double(kRate) + 0.2));
+    size_t twelve = 0;
+    while (twelve < hz.size() && std::fabs(hz[twelve] - ToneOfSecond(12)) > ToneOfSecond(12) * 0.01)
+        ++twelve;
+    ASSERT_LT(twelve, hz.size()) << "second 12 never heard";
+    EXPECT_LT(twelve, 25u) << "heard only after " << twelve / 10.0 << " s";
+    for (size_t w = 0; w + 3 <= twelve; ++w)
+        EXPECT_LT(hz[w], ToneOfSecond(3)) << "at " << w / 10.0 << " s";
+}
+
+}  // namespace
+}  // namespace lomvex::e2e
