@@ -19,6 +19,17 @@ uint32_t BlockOffsetOfTenths(int tenths, uint32_t avgBytesPerSec, uint32_t block
     return static_cast<uint32_t>(std::min(wanted / block * block, lastBlock));
 }
 
+void SetLoopStart(LoopRange& loop, int tenths) {
+    loop.start = std::max(tenths, 0);
+    if (loop.end >= 0 && loop.end <= loop.start) loop.end = -1;
+}
+
+void SetLoopEnd(LoopRange& loop, int tenths) {
+    loop.end = std::max(tenths, 0);
+    if (loop.start < 0) loop.start = 0;
+    if (loop.end <= loop.start) loop.end = -1;
+}
+
 int MovedPosition(int now, int delta, int length) {
     const long long moved = static_cast<long long>(now) + delta;
     return static_cast<int>(std::clamp<long long>(moved, 0, std::max(length, 0)));

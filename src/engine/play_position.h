@@ -32,4 +32,9 @@ struct LoopRange {
     bool Plays() const { return on && start >= 0 && end > start; }
 };
 
+// Start and End take the playing position `tenths`; an end that would no
+// longer lie after the start is dropped, so the loop never runs backwards.
+void SetLoopStart(LoopRange& loop, int tenths);
+void SetLoopEnd(LoopRange& loop, int tenths);
+
 }  // namespace lomvex

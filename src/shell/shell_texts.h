@@ -52,7 +52,7 @@ extern const char* const kOpenFilters[4];
 
 // Menu labels: the four popups, then the items.
 constexpr int kMenuPopupCount = 4;
-constexpr int kMenuItemCount = 14;
+constexpr int kMenuItemCount = 18;
 extern const MenuLabel kMenuPopups[kMenuPopupCount];
 extern const MenuLabel kMenuItems[kMenuItemCount];
 

@@ -2,6 +2,7 @@
 // sound played after a move comes from.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "common/tone_measure.h"
@@ -119,6 +120,47 @@ TEST_F(PositionTest, AMoveWhilePlayingIsHeardAtOnce) {
     EXPECT_LT(twelve, 25u) << "heard only after " << twelve / 10.0 << " s";
     for (size_t w = 0; w + 3 <= twelve; ++w)
         EXPECT_LT(hz[w], ToneOfSecond(3)) << "at " << w / 10.0 << " s";
+}
+
+// A loop from 3 s to 5 s plays seconds 3 and 4 again and again, and
+// nothing after its end.
+TEST_F(PositionTest, ALoopRepeatsItsSecondsAndNothingAfterItsEnd) {
+    Scroll(SB_THUMBPOSITION, 30);
+    ASSERT_TRUE(WaitUntil([&] { return Thumb() == 30; }));
+    program_.PostCommand(IDM_LOOP_START);
+    Scroll(SB_THUMBPOSITION, 50);
+    ASSERT_TRUE(WaitUntil([&] { return Thumb() == 50; }));
+    program_.PostCommand(IDM_LOOP_END);
+    program_.PostCommand(IDM_LOOP);
+    Scroll(SB_THUMBPOSITION, 30);
+    ASSERT_TRUE(WaitUntil([&] { return Thumb() == 30; }));
+    HMENU menu = GetMenu(program_.MainWindow());
+    EXPECT_TRUE(
+        WaitUntil([&] { return (GetMenuState(menu, IDM_LOOP, MF_BYCOMMAND) & MF_CHECKED) != 0; }));
+    PlayFor(5.0);
+    const std::vector<double> left = PlayedLeft();
+    ASSERT_GT(left.size(), 4 * kRate);
+    int returns = 0;
+    bool inFour = false;
+    for (size_t at = 0; at + kRate / 5 < left.size(); at += kRate / 10) {
+        const double from = at / double(kRate);
+        const double hz = testing::MeasuredHz(left, kRate, from, from + 0.2);
+        for (int k = 5; k <= 8; ++k)
+            EXPECT_GT(std::fabs(hz - ToneOfSecond(k)), ToneOfSecond(k) * 0.01)
+                << "second " << k << " heard at " << from << " s";
+        if (std::fabs(hz - ToneOfSecond(4)) < ToneOfSecond(4) * 0.01) inFour = true;
+        if (inFour && std::fabs(hz - ToneOfSecond(3)) < ToneOfSecond(3) * 0.01) {
+            ++returns;
+            inFour = false;
+        }
+    }
+    EXPECT_GE(returns, 1);
+    // No click at the seams: no step between samples beyond what the
+    // loudest of these tones makes itself (2 pi f A / rate, about 470).
+    double largest = 0;
+    for (size_t i = 1; i < left.size(); ++i)
+        largest = std::max(largest, std::fabs(left[i] - left[i - 1]));
+    EXPECT_LT(largest, 600);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "audiofile/win32/sound_decoder.h"
 #include "base/run_state.h"
 #include "engine/play_position.h"
+#include "engine/win32/play_loop.h"
 #include "engine/win32/playback.h"
 
 namespace lomvex {
@@ -18,9 +19,9 @@ namespace {
 int startTenths = 0;
 uint32_t dataStart = 0;
 
-// Moves the source of the running run towards `tenths`; `offset` receives
-// the data offset it reads from next. False when it cannot move.
-bool MoveSource(int tenths, uint32_t& offset) {
+}  // namespace
+
+bool MoveSourceTo(int tenths, uint32_t& offset) {
     const uint32_t wanted =
         BlockOffsetOfTenths(tenths, formatState.avgBytesPerSec, run.blockAlign, playFile.dataSize);
     if (IsDecoding()) {
@@ -30,8 +31,6 @@ bool MoveSource(int tenths, uint32_t& offset) {
     }
     return offset < playFile.dataSize && playFile.file->Seek(dataStart + offset);
 }
-
-}  // namespace
 
 int SongTenths() {
     if (run.mode != kEnginePlay) return 0;
@@ -52,7 +51,7 @@ void MovePlayPosition(int tenths) {
         return;
     }
     uint32_t offset = 0;
-    if (playFile.file && MoveSource(tenths, offset)) RestartPlaybackAt(offset);
+    if (playFile.file && MoveSourceTo(tenths, offset)) RestartPlaybackAt(offset);
 }
 
 void ResetPlayPosition() {
@@ -65,7 +64,7 @@ bool ApplyStartPosition() {
     startTenths = 0;  // the next Play starts at the start again
     if (tenths == 0) return true;
     uint32_t offset = 0;
-    if (!MoveSource(tenths, offset)) {
+    if (!MoveSourceTo(tenths, offset)) {
         playFile.file->Seek(dataStart);
         return false;
     }

@@ -18,6 +18,11 @@ void MovePlayPosition(int tenths);
 // Play starts at the start again: another file was opened.
 void ResetPlayPosition();
 
+// Moves the source of the running run towards `tenths` (the data offset
+// from where it reads on goes into `offset`), leaving the ring and the
+// stages as they are; false when it cannot move.
+bool MoveSourceTo(int tenths, uint32_t& offset);
+
 // At the start of a play run, once its buffers exist: records where the
 // data starts and moves the source to the start position. False when the
 // source cannot be moved there (the run plays from the start).

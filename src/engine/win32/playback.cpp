@@ -19,6 +19,7 @@
 #include "engine/win32/engine_state.h"
 #include "engine/win32/monitor.h"
 #include "engine/win32/play_jump.h"
+#include "engine/win32/play_loop.h"
 #include "engine/win32/processing.h"
 #include "engine/win32/run_lifecycle.h"
 #include "engine/win32/save_output.h"
@@ -31,7 +32,8 @@ namespace {
 
 // The next amount to read: a one-time length at the tempo, or what remains.
 uint32_t NextReadLength() {
-    const uint32_t n = TempoReadLength(run.oneTimeLength, run.blockAlign, RunTempo());
+    const uint32_t n = LoopReadLength(playFile.dataSize - playFile.remaining,
+                                      TempoReadLength(run.oneTimeLength, run.blockAlign, RunTempo()));
     if (n < playFile.remaining) return n;
     engine.endOfData = true;
     return playFile.remaining;
@@ -43,6 +45,8 @@ uint32_t FillRingBuffer(HDC dc, int i, uint32_t n, bool& readFailed) {
     uint8_t* target = IsDecoding() ? engine.buffer[i] : engine.buffer[kStagingBuffer];
     readFailed = playFile.file->Read(target, n) != n;
     if (IsDecoding()) n = DecodeBuffer(engine.buffer[i], n);
+    CloseLoopSeam(i, engine.buffer[kStagingBuffer], n, playFile.dataSize - playFile.remaining,
+                  playFile.remaining);
     uint32_t output = ProcessBuffer(GraphDisplay(dc), PlayRoles(i), n, engine.endOfData);
     if (output > 0) return output;
     if (IsDecoding()) acm.header.cbDstLengthUsed = 4;
@@ -164,6 +168,7 @@ void StartPlayback() {
         return;
     }
     ApplyStartPosition();
+    ResetLoopSeam();
     run.playing = true;
     SetPlayPriority(true);
 
@@ -185,7 +190,7 @@ void OnPlayBufferDone(WAVEHDR* header) {
     if (i >= kRingBuffers) return;
 
     engine.ringPosition = (engine.ringPosition + 1) % kRingBuffers;
-    run.bytesPlayed += engine.readLength[i];
+    run.bytesPlayed = PositionAfterBuffer(i, run.bytesPlayed, engine.readLength[i]);
     uint32_t n = NextReadLength();
     engine.readLength[i] = n;
     waveOut.unprepare(engine.output, header, sizeof(WAVEHDR));
@@ -228,6 +233,7 @@ bool RestartPlaybackAt(uint32_t offset) {
         return false;
     }
     StartPipelineRun(pipelineState);
+    ResetLoopSeam();
     playFile.remaining = playFile.dataSize - offset;
     run.bytesPlayed = offset;
     if (run.paused) waveOutPause(engine.output);

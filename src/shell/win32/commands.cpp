@@ -224,6 +224,10 @@ void OnCommand(int id, HWND, int notification) {
         case IDM_JUMP_BACK: JumpPlayPosition(-kJumpTenths, false); return;
         case IDM_JUMP_FORWARD: JumpPlayPosition(kJumpTenths, false); return;
         case IDM_JUMP_START: JumpPlayPosition(0, true); return;
+        case IDM_LOOP_START:
+        case IDM_LOOP_END:
+        case IDM_LOOP:
+        case IDM_LOOP_CLEAR: OnLoopCommand(id); return;
         default: break;
     }
     if (id >= IDC_CHANNEL_NOTHING && id <= IDC_CHANNEL_MINUS_ONE)

@@ -16,6 +16,8 @@ void MovePositionBar();
 void UpdatePositionBar();
 // A WM_HSCROLL of the bar; false when `scrollbar` is another control.
 bool OnPositionScroll(HWND scrollbar, int code, int position);
+// Loop Start, Loop End, Loop (on and off) and Clear Loop.
+void OnLoopCommand(int id);
 // Ctrl+Left, Ctrl+Right (`delta` tenths) and Ctrl+Home (`toStart`).
 void JumpPlayPosition(int delta, bool toStart);
 
