@@ -47,18 +47,21 @@ bool FindMpegFrame(ByteSource& source, uint32_t dataStart, uint32_t dataSize, ui
     place = MpegFramePlace{};
     place.offset = first - dataStart;
     uint32_t word = 0, samples = 0;
-    if (!source.Seek(first) || !ReadWord(source, word) || LengthOf(word, samples) == 0)
-        return false;
+    if (!source.Seek(first) || !ReadWord(source, word)) return false;
+    uint32_t length = LengthOf(word, samples);
+    if (length == 0) return false;
     place.samplesPerFrame = samples;
     for (;;) {
-        uint32_t frameSamples = 0;
-        if (!source.Seek(dataStart + place.offset) || !ReadWord(source, word)) return true;
-        const uint32_t length = LengthOf(word, frameSamples);
-        if (length == 0) return true;
         const uint64_t next = uint64_t{place.offset} + length;
         if (next > wanted || next + 4 > dataSize) return true;
+        uint32_t nextSamples = 0;
+        if (!source.Seek(dataStart + static_cast<uint32_t>(next)) || !ReadWord(source, word))
+            return true;
+        const uint32_t nextLength = LengthOf(word, nextSamples);
+        if (nextLength == 0) return true;
         place.offset = static_cast<uint32_t>(next);
         ++place.frameIndex;
+        length = nextLength;
     }
 }
 
