@@ -39,7 +39,7 @@ uint32_t LengthOf(uint32_t word, uint32_t& samples) {
 }  // namespace
 
 bool FindMpegFrame(ByteSource& source, uint32_t dataStart, uint32_t dataSize, uint32_t wanted,
-                   MpegFramePlace& place) {
+                   MpegFramePlace& place, uint64_t lastIndex) {
     uint32_t first = 0;
     if (!source.Seek(dataStart) || !FindFirstFrame(source, first) || first < dataStart ||
         first - dataStart >= dataSize)
@@ -53,7 +53,7 @@ bool FindMpegFrame(ByteSource& source, uint32_t dataStart, uint32_t dataSize, ui
     place.samplesPerFrame = samples;
     for (;;) {
         const uint64_t next = uint64_t{place.offset} + length;
-        if (next > wanted || next + 4 > dataSize) return true;
+        if (next > wanted || next + 4 > dataSize || place.frameIndex >= lastIndex) return true;
         uint32_t nextSamples = 0;
         if (!source.Seek(dataStart + static_cast<uint32_t>(next)) || !ReadWord(source, word))
             return true;

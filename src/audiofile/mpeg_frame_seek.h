@@ -17,10 +17,10 @@ struct MpegFramePlace {
 
 // Of the data of `dataSize` bytes at `dataStart`, the last frame that starts
 // at or before data offset `wanted` (the first frame when `wanted` lies
-// before it). The walk ends early at bytes that are not a usable header:
-// the last frame found then stands. False when the data has no first frame.
-// Leaves the source position anywhere.
+// before it), and no later than frame `lastIndex`. The walk ends early at bytes that are not a
+// usable header: the last frame found then stands. False when the data has no first frame. Leaves
+// the source position anywhere.
 bool FindMpegFrame(ByteSource& source, uint32_t dataStart, uint32_t dataSize, uint32_t wanted,
-                   MpegFramePlace& place);
+                   MpegFramePlace& place, uint64_t lastIndex = ~uint64_t{0});
 
 }  // namespace lomvex

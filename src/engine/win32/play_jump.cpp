@@ -4,6 +4,7 @@
 #include "engine/win32/play_jump.h"
 
 #include "audiofile/format_state.h"
+#include "audiofile/ogg_length.h"
 #include "audiofile/win32/play_file_binding.h"
 #include "audiofile/win32/sound_decoder.h"
 #include "base/run_state.h"
@@ -18,28 +19,46 @@ namespace {
 // byte in the running play run.
 int startTenths = 0;
 uint32_t dataStart = 0;
+uint32_t oggByteRate = 0;  // 0: the format's byte rate
 
 }  // namespace
 
 bool MoveSourceTo(int tenths, uint32_t& offset) {
     const uint32_t wanted =
-        BlockOffsetOfTenths(tenths, formatState.avgBytesPerSec, run.blockAlign, playFile.dataSize);
+        BlockOffsetOfTenths(tenths, PositionByteRate(), run.blockAlign, playFile.dataSize);
     if (IsDecoding()) {
-        if (!MoveDecoder(dataStart, playFile.dataSize, wanted, offset)) return false;
+        if (!MoveDecoder(dataStart, playFile.dataSize, wanted, tenths / 10.0, offset)) return false;
     } else {
         offset = wanted;
     }
     return offset < playFile.dataSize && playFile.file->Seek(dataStart + offset);
 }
 
+uint32_t PositionByteRate() {
+    return oggByteRate != 0 ? oggByteRate : formatState.avgBytesPerSec;
+}
+
+void MeasurePositionByteRate() {
+    oggByteRate = 0;
+    if (!playFile.file || playFile.kind != FileKind::Ogg) return;
+    RiffFile& file = *playFile.file;
+    const uint32_t at = file.Tell();
+    uint64_t granule = 0;
+    if (LastOggGranule(file, file.Length(), granule) && granule > 0 && formatState.sampleRate > 0) {
+        const double rate = playFile.dataSize * formatState.sampleRate / double(granule);
+        if (rate >= 1 && rate < 4294967295.0) oggByteRate = static_cast<uint32_t>(rate);
+    }
+    file.Seek(at);
+}
+
 int SongTenths() {
     if (run.mode != kEnginePlay) return 0;
-    return TenthsOfBytes(playFile.dataSize, formatState.avgBytesPerSec);
+    return TenthsOfBytes(playFile.dataSize, PositionByteRate());
 }
 
 int PlayPositionTenths() {
     if (run.mode == kEnginePlay && run.playing)
-        return TenthsOfBytes(run.bytesPlayed, formatState.avgBytesPerSec);
+        return TenthsOfBytes(run.bytesPlayed, PositionByteRate());
     return startTenths;
 }
 

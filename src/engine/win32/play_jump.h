@@ -23,6 +23,14 @@ void ResetPlayPosition();
 // stages as they are; false when it cannot move.
 bool MoveSourceTo(int tenths, uint32_t& offset);
 
+// The source bytes a second of the open song takes: the format's byte
+// rate, or for Ogg Vorbis the file's bytes over its length (its last
+// granule), which the nominal bit rate only estimates.
+uint32_t PositionByteRate();
+// Measures it for the file just opened; the file stays at its first data
+// byte.
+void MeasurePositionByteRate();
+
 // At the start of a play run, once its buffers exist: records where the
 // data starts and moves the source to the start position. False when the
 // source cannot be moved there (the run plays from the start).

@@ -25,7 +25,7 @@ struct Seam {
 Seam seam;
 
 uint32_t EndOffset() {
-    return BlockOffsetOfTenths(loop.end, formatState.avgBytesPerSec, run.blockAlign,
+    return BlockOffsetOfTenths(loop.end, PositionByteRate(), run.blockAlign,
                                playFile.dataSize);
 }
 
