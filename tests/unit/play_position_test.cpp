@@ -204,6 +204,10 @@ TEST(MpegFrameSeek, FindsTheFrameHoldingTheOffsetAndNeverLandsInsideOne) {
     ASSERT_TRUE(FindMpegFrame(source, 100, size, size + 5000, place));
     EXPECT_EQ(place.offset, starts[9]);
     EXPECT_EQ(place.frameIndex, 9u);
+    // By frame number: the walk ends at that frame.
+    ASSERT_TRUE(FindMpegFrame(source, 100, size, size, place, 6));
+    EXPECT_EQ(place.offset, starts[6]);
+    EXPECT_EQ(place.frameIndex, 6u);
 }
 
 TEST(MpegFrameSeek, StopsAtDamageAndRefusesDataWithoutFrames) {
