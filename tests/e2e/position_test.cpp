@@ -52,12 +52,23 @@ double ElevenStartsAt(const std::vector<double>& left) {
     return -1;
 }
 
+// The pitch of every 0.2 s window of `left`, windows 0.1 s apart.
+std::vector<double> WindowPitches(const std::vector<double>& left) {
+    std::vector<double> hz;
+    for (size_t at = 0; at + kRate / 5 < left.size(); at += kRate / 10)
+        hz.push_back(
+            testing::MeasuredHz(left, kRate, at / double(kRate), at / double(kRate) + 0.2));
+    return hz;
+}
+
 class PositionTest : public SongTest {
    protected:
     void SetUp() override {
         StartOn("rising.wav", RisingSong(), {}, "position");
         bar_ = program_.Control(IDC_POSITION);
         ASSERT_NE(bar_, nullptr);
+        // Play is enabled as the file opens; the bar once it is open.
+        ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(bar_) != FALSE; }));
     }
     int Thumb() { return GetScrollPos(bar_, SB_CTL); }
     void Scroll(int code, int position = 0) {
@@ -133,6 +144,33 @@ TEST_F(PositionTest, AMoveWhilePlayingIsHeardAtOnce) {
         EXPECT_LT(hz[w], ToneOfSecond(3)) << "at " << w / 10.0 << " s";
 }
 
+// Paused, a move waits silent at its place: Continue plays from there.
+TEST_F(PositionTest, AMoveWhilePausedIsHeardOnContinue) {
+    DeleteFileA(PlayedSoundPath().c_str());
+    program_.PostCommand(IDM_PLAY);
+    ASSERT_TRUE(WaitUntil([&] { return Thumb() >= 5; }));
+    program_.PostCommand(IDM_PAUSE);
+    ASSERT_TRUE(WaitUntil([&] { return WindowText(program_.Control(IDM_PAUSE)) == "Cont"; }));
+    Scroll(SB_THUMBPOSITION, 100);
+    ASSERT_TRUE(WaitUntil([&] { return Thumb() == 100; }));
+    Sleep(500);
+    EXPECT_EQ(Thumb(), 100);
+    program_.PostCommand(IDM_PAUSE);
+    ASSERT_TRUE(WaitUntil([&] { return Thumb() >= 112; }));
+    program_.PostCommand(IDM_STOP);
+    ASSERT_TRUE(WaitUntil([&] { return program_.IsEnabled(IDM_PLAY); }));
+    // Before the pause the first second's pitch; from Continue on that of
+    // second 10, with nothing between (the two windows at the turn measure
+    // a mix).
+    const std::vector<double> hz = WindowPitches(PlayedLeft());
+    size_t ten = 0;
+    while (ten < hz.size() && std::fabs(hz[ten] - ToneOfSecond(10)) > ToneOfSecond(10) * 0.01)
+        ++ten;
+    ASSERT_LT(ten, hz.size()) << "second 10 never heard";
+    for (size_t w = 0; w + 3 <= ten; ++w)
+        EXPECT_LT(hz[w], ToneOfSecond(3)) << "at " << w / 10.0 << " s";
+}
+
 // A loop from 3 s to 5 s plays seconds 3 and 4 again and again, and
 // nothing after its end.
 TEST_F(PositionTest, ALoopRepeatsItsSecondsAndNothingAfterItsEnd) {
@@ -184,6 +222,8 @@ TEST_P(CompressedPositionTest, AMoveBeforePlayStartsThereAtThePitchOfThatSecond)
     const std::string name = GetParam();
     StartOn(name, ReadBytes(WindowsPath(LOMVEX_TEST_DATA "/" + name)), {}, "position");
     HWND bar = program_.Control(IDC_POSITION);
+    // Play is enabled as the file opens; the bar takes its range once it is open.
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(bar) != FALSE; }));
     int low = -1, high = -1;
     GetScrollRange(bar, SB_CTL, &low, &high);
     EXPECT_NEAR(high, kSongSeconds * 10, 2);
