@@ -39,7 +39,7 @@ ControlRect PositionBarRect(const LayoutUnits& units) {
 }
 
 int WindowClientHeight(const LayoutUnits& units) {
-    return ClientHeight(units) + 3 * units.unitY;
+    return ClientHeight(units) + 7 * units.unitY / 2;
 }
 
 }  // namespace lomvex

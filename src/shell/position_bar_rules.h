@@ -24,7 +24,8 @@ bool ScrollMovesPosition(int code);
 bool PositionBarEnabled(int engineMode, bool saving, int songTenths);
 
 // Across the bottom of the client area, below the level meter; the client
-// area is taller by its height and a margin (WindowClientHeight).
+// area is taller by its height, half a unit above it and a unit below it
+// for the loop's strip (WindowClientHeight).
 ControlRect PositionBarRect(const LayoutUnits& units);
 int WindowClientHeight(const LayoutUnits& units);
 

@@ -52,9 +52,10 @@ void PlaceLoopStrip() {
     const ControlRect bar = PositionBarRect(program.units);
     const int left = TroughX(bar, loop.start, length);
     const int right = loop.end > loop.start ? TroughX(bar, loop.end, length) : left + 2;
-    const int height = loop.Plays() ? program.units.unitY / 2 : program.units.unitY / 4;
-    MoveWindow(loopStrip, left, bar.y + bar.height, std::max(right - left, 2), std::max(height, 2),
-               TRUE);
+    // In the margin below the bar: taller while the loop plays.
+    const int height = loop.Plays() ? 3 * program.units.unitY / 4 : program.units.unitY / 3;
+    MoveWindow(loopStrip, left, bar.y + bar.height + 1, std::max(right - left, 2),
+               std::max(height, 2), TRUE);
     ShowWindow(loopStrip, SW_SHOWNA);
 }
 
