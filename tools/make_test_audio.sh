@@ -2,7 +2,7 @@
 # Makes the compressed test files with Debian's encoders: MP3 (constant and
 # variable bit rate, MPEG-2 and 2.5, with an ID3v2 tag, and one of a
 # noise song with the encoder's delay and padding in its tag) and Ogg Vorbis
-# with its reference decode.
+# with its reference decode; a song rising a semitone a second in all three.
 # Usage: make_test_audio.sh OUTPUT_DIR
 set -euo pipefail
 out="$1"
@@ -24,5 +24,15 @@ sox -R -r 44100 -n -r 44100 -c 2 -b 16 noise.wav synth 66000s pinknoise gain -10
 lame --quiet -b 192 noise.wav gapless.mp3
 sox -R -r 22050 -n -r 22050 -c 1 -b 16 noise22.wav synth 33333s pinknoise gain -10
 lame --quiet -b 64 noise22.wav gapless22.mp3
-rm -f tone22.wav tone8.wav
+# Sixteen seconds whose tone rises a semitone every second, for moving
+# through a song: the pitch heard tells the second it comes from.
+parts=()
+for k in $(seq 0 15); do
+  sox -n -r 44100 -c 2 -b 16 "rise$k.wav" synth 1 sine "$(awk "BEGIN { print 220 * 2 ^ ($k / 12) }")" gain -6
+  parts+=("rise$k.wav")
+done
+sox "${parts[@]}" rising.wav
+lame --quiet -b 128 rising.wav rising.mp3
+oggenc --quiet -b 128 -o rising.ogg rising.wav
+rm -f tone22.wav tone8.wav "${parts[@]}"
 touch stamp

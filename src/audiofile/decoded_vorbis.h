@@ -48,6 +48,11 @@ class DecodedVorbis {
     uint32_t TakeShare(uint32_t sourceBytes, uint8_t* out);
     // The next read is the file's first again.
     void Restart() { consumed_ = 0, framesOut_ = 0; }
+    // The next read follows the first `sourceBytes` of the file: a jump to
+    // the sound those bytes end at.
+    void MoveTo(uint32_t sourceBytes) {
+        consumed_ = sourceBytes, framesOut_ = FramesAfter(sourceBytes);
+    }
 
    private:
     DecodedVorbis() = default;

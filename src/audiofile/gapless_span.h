@@ -37,13 +37,20 @@ class PcmSpanCutter {
     // start of `pcm`; returns its length.
     uint32_t Cut(uint8_t* pcm, uint32_t bytes);
     // The next buffer is the first of the sound again.
-    void Restart() { position_ = 0; }
+    void Restart() { position_ = 0, dropUntil_ = 0; }
+    // After a jump: the next buffer starts `decodedBytes` into the decoded
+    // sound, so the cut still follows the whole song's span, and what comes
+    // before `keepFrom` (the restarted codec's lag) is dropped as well.
+    void MoveTo(uint64_t decodedBytes, uint64_t keepFrom) {
+        position_ = decodedBytes, dropUntil_ = keepFrom;
+    }
 
    private:
     bool cuts_ = false;
     uint64_t skipBytes_ = 0;
     uint64_t endBytes_ = 0;
     uint64_t position_ = 0;  // decoded bytes before the next buffer
+    uint64_t dropUntil_ = 0;
 };
 
 }  // namespace lomvex

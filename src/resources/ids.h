@@ -54,6 +54,14 @@
 #define IDM_ABOUT 105
 #define IDM_HELP 106
 #define IDM_OPTION 107
+#define IDM_LOOP_START 111
+#define IDM_LOOP_END 112
+#define IDM_LOOP 113
+#define IDM_LOOP_CLEAR 114
+/* The jump keys (no menu items): Ctrl+Left, Ctrl+Right, Ctrl+Home. */
+#define IDM_JUMP_BACK 115
+#define IDM_JUMP_FORWARD 116
+#define IDM_JUMP_START 117
 #define IDM_SAVE 150
 #define IDM_VIEW_WAVE 197
 #define IDM_VIEW_LEVEL 198
@@ -85,6 +93,8 @@
 #define IDC_HIGH_BOOST 553
 #define IDC_LOW_BOOST 554
 #define IDC_SUBSONIC 555
+/* The position bar below the level meter (not subclassed). */
+#define IDC_POSITION 556
 
 /* Dialog controls (OK and Cancel are the platform's IDOK and IDCANCEL). */
 #define IDC_OPTION_LENGTH_LIST 117

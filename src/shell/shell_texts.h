@@ -8,6 +8,7 @@ namespace lomvex {
 
 // Window texts the same in both languages.
 extern const char kBalanceBarWindowText[];  // "バランス"
+extern const char kPositionBarWindowText[];  // "位置"
 extern const char kBarNameFormat[];         // bar number
 extern const char kBarGainFormat[];         // bar number, signed gain in dB
 extern const char kBarZeroGainFormat[];     // bar number, gain 0
@@ -51,7 +52,7 @@ extern const char* const kOpenFilters[4];
 
 // Menu labels: the four popups, then the items.
 constexpr int kMenuPopupCount = 4;
-constexpr int kMenuItemCount = 14;
+constexpr int kMenuItemCount = 18;
 extern const MenuLabel kMenuPopups[kMenuPopupCount];
 extern const MenuLabel kMenuItems[kMenuItemCount];
 

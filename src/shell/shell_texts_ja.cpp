@@ -9,6 +9,7 @@
 namespace lomvex {
 
 const char kBalanceBarWindowText[] = "バランス";
+const char kPositionBarWindowText[] = "位置";
 const char kBarNameFormat[] = "グライコバー %d";
 const char kBarGainFormat[] = "グライコバー %d %+3ddb ";
 const char kBarZeroGainFormat[] = "グライコバー %d %3ddb ";
@@ -68,6 +69,10 @@ const MenuLabel kMenuItems[kMenuItemCount] = {
     {IDM_VIEW_WAVE, "波形(&W)", "波形(\036W\037ﾊ)"},
     {IDM_VIEW_LEVEL, "レベルメータ(&L)", "ﾚﾍﾞﾙﾒｰﾀ(\036L\037ﾚ)"},
     {IDM_VIEW_SPECTRUM, "スペクトル(&S)", "ｽﾍﾟｸﾄﾙ(\036S\037ｽ)"},
+    {IDM_LOOP_START, "ループ開始(&S)", "ﾙｰﾌﾟ開始(\036S\037ﾙ)"},
+    {IDM_LOOP_END, "ループ終了(&E)", "ﾙｰﾌﾟ終了(\036E\037ｼ)"},
+    {IDM_LOOP, "ループ(&L)", "ﾙｰﾌﾟ(\036L\037ﾙ)"},
+    {IDM_LOOP_CLEAR, "ループ解除", "ﾙｰﾌﾟ解除"},
 };
 
 }  // namespace ja

@@ -72,6 +72,22 @@ class MonitorTest : public ::testing::Test {
     LomvexProcess program_;
 };
 
+// The position bar moves through a song: with the input it has nothing to
+// move in, and stays off from the Monitor command on.
+TEST_F(MonitorTest, ThePositionBarIsOffWhileMonitoring) {
+    const std::string song = folder_ + "\\tune.wav";
+    ASSERT_TRUE(WriteBytes(song, WaveOf(StereoTones(44100 * 3, 330, 495))));
+    ASSERT_TRUE(program_.Start("\"" + song + "\"", folder_));
+    ASSERT_TRUE(WaitUntil([&] { return program_.IsEnabled(IDC_POSITION); }));
+    StartMonitoring();
+    EXPECT_FALSE(program_.IsEnabled(IDC_POSITION));
+    program_.PostCommand(IDM_STOP);
+    ASSERT_TRUE(WaitUntil([&] { return program_.IsEnabled(IDM_PLAY); }));
+    EXPECT_FALSE(program_.IsEnabled(IDC_POSITION));
+    program_.Close();
+    EXPECT_EQ(program_.WaitForExit(), 0);
+}
+
 TEST_F(MonitorTest, TheInputIsProcessedLiveAndStopEndsBothDevices) {
     ASSERT_TRUE(program_.Start("", folder_));
     HWND window = program_.MainWindow();

@@ -61,6 +61,25 @@ TEST(GaplessSpan, TheCutterKeepsExactlyTheSpanWhateverTheBufferSizes) {
     EXPECT_EQ(untouched, NumberedFrames(0, 10));
 }
 
+// After a jump the restarted codec's lag is dropped up to the asked
+// sample, and the song's end is still cut where it was; an untagged file's
+// cutter drops the lag as well.
+TEST(GaplessSpan, AMovedCutterDropsTheLagAndKeepsTheSongsEnd) {
+    PcmSpanCutter cutter(GaplessSpan{1000, 3000}, 4);
+    cutter.MoveTo(2304u * 4, 3000u * 4);
+    Bytes buffer = NumberedFrames(2304, 2000);
+    const uint32_t n = cutter.Cut(buffer.data(), static_cast<uint32_t>(buffer.size()));
+    EXPECT_EQ(Bytes(buffer.begin(), buffer.begin() + n), NumberedFrames(3000, 1000));
+    PcmSpanCutter plain;
+    plain.MoveTo(1152u * 4, 1700u * 4);
+    Bytes untagged = NumberedFrames(1152, 1000);
+    const uint32_t kept = plain.Cut(untagged.data(), static_cast<uint32_t>(untagged.size()));
+    EXPECT_EQ(Bytes(untagged.begin(), untagged.begin() + kept), NumberedFrames(1700, 452));
+    Bytes next = NumberedFrames(2152, 10);
+    EXPECT_EQ(plain.Cut(next.data(), 40), 40u);
+    EXPECT_EQ(next, NumberedFrames(2152, 10));
+}
+
 class GaplessReaderTest : public ::testing::Test {
    protected:
     static void SetUpTestSuite() {

@@ -27,7 +27,8 @@ TEST(MenuLabels, PopupsAndItems) {
     std::set<int> ids;
     for (const MenuLabel& label : ja::kMenuItems) ids.insert(label.positionOrId);
     EXPECT_EQ(
-        ids, (std::set<int>{101, 102, 103, 104, 105, 106, 107, 150, 197, 198, 199, 508, 509, 510}));
+        ids, (std::set<int>{101, 102, 103, 104, 105, 106, 107, 111, 112, 113, 114, 150, 197, 198,
+                            199, 508, 509, 510}));
     const MenuLabel& help = ja::kMenuItems[9];
     ASSERT_EQ(help.positionOrId, 106);
     EXPECT_EQ(help.newStyle, Cp932("ヘルプの表示(&H)...\tF1"));
@@ -36,6 +37,10 @@ TEST(MenuLabels, PopupsAndItems) {
     EXPECT_EQ(ja::kMenuItems[8].olderShell, Older("ｵﾌﾟｼｮﾝ(", 'O', "ｵ", ")..."));
     EXPECT_EQ(ja::kMenuItems[10].newStyle, Cp932("バージョン情報(&A)..."));
     EXPECT_EQ(ja::kMenuItems[13].olderShell, Older("ｽﾍﾟｸﾄﾙ(", 'S', "ｽ"));
+    EXPECT_EQ(ja::kMenuItems[14].newStyle, Cp932("ループ開始(&S)"));
+    EXPECT_EQ(ja::kMenuItems[15].newStyle, Cp932("ループ終了(&E)"));
+    EXPECT_EQ(ja::kMenuItems[16].olderShell, Older("ﾙｰﾌﾟ(", 'L', "ﾙ"));
+    EXPECT_EQ(ja::kMenuItems[17].newStyle, Cp932("ループ解除"));
 }
 
 TEST(PanelTexts, ParametricToIsTwoBytesLikeTheEnglish) {

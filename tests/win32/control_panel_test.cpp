@@ -18,6 +18,7 @@
 
 #include "resources/ids.h"
 #include "dsp/control_state.h"
+#include "shell/position_bar_rules.h"
 #include "shell/scroll_rules.h"
 #include "base/program_state.h"
 #include "shell/shell_texts.h"
@@ -299,7 +300,8 @@ TEST_F(ControlPanelTest, LayoutFollowsTheMainWindowFont) {
     // The frame comes on top of the client width, and every control fits.
     EXPECT_EQ(client.right, WindowClientWidth(u));
     EXPECT_LT(RectInParent(controls.reset).right, client.right);
-    EXPECT_EQ(client.bottom, ClientHeight(u));
+    // The position bar below the level meter makes the window taller.
+    EXPECT_EQ(client.bottom, WindowClientHeight(u));
     EXPECT_EQ(RectInParent(controls.stop).left, ClientWidth(u) - 8 * u.unitX);
     EXPECT_EQ(RectInParent(controls.balance).left, (2 * ClientWidth(u) - 61 * u.unitX) / 2);
     EXPECT_EQ(RectInParent(controls.radios[1]).top, 6 * u.unitY);

@@ -2,6 +2,7 @@
 // span when tagged), or the Vorbis decode in memory.
 #include "audiofile/win32/sound_decoder.h"
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "audiofile/format_record.h"
 #include "audiofile/format_state.h"
 #include "audiofile/gapless_span.h"
+#include "audiofile/mpeg_frame_seek.h"
 #include "audiofile/reader_texts.h"
 #include "audiofile/win32/acm_binding.h"
 #include "audiofile/win32/play_file_binding.h"
@@ -98,6 +100,37 @@ uint32_t DecodeBuffer(uint8_t* source, uint32_t length) {
 
 void ResetDecoder() {
     if (acm.stream != nullptr) ResetAcmStream();
+}
+
+bool MoveDecoder(uint32_t dataStart, uint32_t dataSize, uint32_t wanted, double seconds,
+                 uint32_t& offset) {
+    if (vorbis.sound) {
+        offset = wanted;
+        vorbis.sound->MoveTo(wanted);
+        return true;
+    }
+    const bool mpeg = playFile.kind == FileKind::Mp3 || playFile.kind == FileKind::Rmp;
+    MpegFramePlace first;
+    if (acm.stream == nullptr || !mpeg ||
+        !FindMpegFrame(*playFile.file, dataStart, dataSize, 0, first) || first.samplesPerFrame == 0)
+        return false;
+    // The decoded index of the asked time: the song's sample, after what a
+    // tagged file's cut drops before its first encoded sample.
+    const uint64_t skip = playFile.gapless ? DecodedSpan(playFile.gaplessInfo).skipFrames : 0;
+    const uint64_t target =
+        static_cast<uint64_t>(std::max(seconds, 0.0) * acm.target.nSamplesPerSec) + skip;
+    // A restarted codec gives frame j's sound after its lag; the frame before
+    // the one holding the time refills the bit reservoir of that one.
+    const uint64_t spf = first.samplesPerFrame;
+    const uint64_t lead = kAcmMp3DecoderDelay + spf;
+    const uint64_t frame = target > lead ? (target - kAcmMp3DecoderDelay) / spf - 1 : 0;
+    MpegFramePlace place;
+    if (!FindMpegFrame(*playFile.file, dataStart, dataSize, dataSize, place, frame)) return false;
+    ResetAcmStream();
+    const uint64_t align = acm.target.nBlockAlign;
+    mp3Span.MoveTo(place.frameIndex * spf * align, target * align);
+    offset = place.offset;
+    return true;
 }
 
 void CloseDecoder() {

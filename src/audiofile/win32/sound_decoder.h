@@ -33,6 +33,15 @@ void PrepareDecoder(uint8_t* source, uint32_t sourceLength, uint8_t* destination
 // decoded byte count.
 uint32_t DecodeBuffer(uint8_t* source, uint32_t length);
 void ResetDecoder();
+// A jump: makes the next DecodeBuffer give the sound from data offset
+// `wanted` of the open file (data of `dataSize` bytes at `dataStart`),
+// `seconds` into the song, on. An MPEG stream restarts at a frame's header
+// a frame before the one that holds that time, and the codec's lag and the
+// sound before that time are dropped. `offset` receives where the caller
+// reads next. False when the decoder cannot start anywhere but at the
+// start.
+bool MoveDecoder(uint32_t dataStart, uint32_t dataSize, uint32_t wanted, double seconds,
+                 uint32_t& offset);
 void CloseDecoder();
 
 }  // namespace lomvex

@@ -30,6 +30,8 @@ class EngineHost {
     virtual ParametricTexts ReadParametricTexts() = 0;
     // A file's format was just shown on the status panel.
     virtual void FormatShown() = 0;
+    // The playing position moved, or a run started or ended.
+    virtual void PositionMoved() {}
 };
 
 // The host every later engine call uses; set once by the shell.

@@ -14,6 +14,7 @@
 #include "base/program_state.h"
 #include "display/win32/status_panel.h"
 #include "engine/win32/engine_host.h"
+#include "engine/win32/play_jump.h"
 
 namespace lomvex {
 
@@ -39,7 +40,9 @@ unsigned WindowsPlayFileHost::WindowsVersion() { return program.windowsVersion; 
 
 bool OpenPlayFile() {
     WindowsPlayFileHost host;
-    return OpenPlayFile(program.currentPath, host, fileFormat, playFile);
+    if (!OpenPlayFile(program.currentPath, host, fileFormat, playFile)) return false;
+    MeasurePositionByteRate();
+    return true;
 }
 
 }  // namespace lomvex

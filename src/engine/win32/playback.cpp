@@ -18,6 +18,8 @@
 #include "engine/win32/engine_host.h"
 #include "engine/win32/engine_state.h"
 #include "engine/win32/monitor.h"
+#include "engine/win32/play_jump.h"
+#include "engine/win32/play_loop.h"
 #include "engine/win32/processing.h"
 #include "engine/win32/run_lifecycle.h"
 #include "engine/win32/save_output.h"
@@ -30,7 +32,8 @@ namespace {
 
 // The next amount to read: a one-time length at the tempo, or what remains.
 uint32_t NextReadLength() {
-    const uint32_t n = TempoReadLength(run.oneTimeLength, run.blockAlign, RunTempo());
+    const uint32_t n = LoopReadLength(playFile.dataSize - playFile.remaining,
+                                      TempoReadLength(run.oneTimeLength, run.blockAlign, RunTempo()));
     if (n < playFile.remaining) return n;
     engine.endOfData = true;
     return playFile.remaining;
@@ -42,6 +45,8 @@ uint32_t FillRingBuffer(HDC dc, int i, uint32_t n, bool& readFailed) {
     uint8_t* target = IsDecoding() ? engine.buffer[i] : engine.buffer[kStagingBuffer];
     readFailed = playFile.file->Read(target, n) != n;
     if (IsDecoding()) n = DecodeBuffer(engine.buffer[i], n);
+    CloseLoopSeam(i, engine.buffer[kStagingBuffer], n, playFile.dataSize - playFile.remaining,
+                  playFile.remaining);
     uint32_t output = ProcessBuffer(GraphDisplay(dc), PlayRoles(i), n, engine.endOfData);
     if (output > 0) return output;
     if (IsDecoding()) acm.header.cbDstLengthUsed = 4;
@@ -123,6 +128,29 @@ bool QueueRing() {
     return true;
 }
 
+// Takes the buffer-done messages of a reset device from the queue, so that
+// none of them is taken for a buffer of the refilled ring.
+void DropReturnedBuffers() {
+    MSG message;
+    while (PeekMessageA(&message, Host().Window(), MM_WOM_DONE, MM_WOM_DONE, PM_REMOVE)) {
+    }
+}
+
+// Stops the device and takes back every buffer it holds.
+void ResetRing() {
+    waveOut.reset(engine.output);
+    for (int i = 0; i < kRingBuffers; ++i) {
+        WAVEHDR* header = waveHeader[i];
+        if (header == nullptr || header->lpData == nullptr) continue;
+        waveOut.unprepare(engine.output, header, sizeof(WAVEHDR));
+        header->lpData = nullptr;
+    }
+    DropReturnedBuffers();
+    engine.ringPosition = 0;
+    engine.endOfData = false;
+    for (int i = 0; i < kRingBuffers; ++i) engine.readLength[i] = engine.outputLength[i] = 0;
+}
+
 void EndPlayback() {
     EndRun(RunEnd::Finished);
     if (run.autoPlayClose) SendMessageA(Host().Window(), WM_CLOSE, 0, 0);
@@ -139,6 +167,8 @@ void StartPlayback() {
         EndRun();
         return;
     }
+    ApplyStartPosition();
+    ResetLoopSeam();
     run.playing = true;
     SetPlayPriority(true);
 
@@ -160,7 +190,7 @@ void OnPlayBufferDone(WAVEHDR* header) {
     if (i >= kRingBuffers) return;
 
     engine.ringPosition = (engine.ringPosition + 1) % kRingBuffers;
-    run.bytesPlayed += engine.readLength[i];
+    run.bytesPlayed = PositionAfterBuffer(i, run.bytesPlayed, engine.readLength[i]);
     uint32_t n = NextReadLength();
     engine.readLength[i] = n;
     waveOut.unprepare(engine.output, header, sizeof(WAVEHDR));
@@ -168,6 +198,7 @@ void OnPlayBufferDone(WAVEHDR* header) {
 
     WindowDc dc(Host().Window(), program.darkScheme);
     DrawElapsedText(dc.get());
+    Host().PositionMoved();
     playFile.remaining -= n;
     if (!last)
         DrawLevels(dc.get(), engine.buffer[engine.ringPosition],
@@ -191,6 +222,30 @@ void OnPlayBufferDone(WAVEHDR* header) {
     }
     engine.outputLength[i] = 0;
     if (last) EndPlayback();
+}
+
+bool RestartPlaybackAt(uint32_t offset) {
+    if (!run.playing || engine.output == nullptr) return false;
+    engine.stopRequested = true;
+    ResetRing();
+    if (!StartRunStages(RunKind::Play)) {
+        EndRun();
+        return false;
+    }
+    StartPipelineRun(pipelineState);
+    ResetLoopSeam();
+    playFile.remaining = playFile.dataSize - offset;
+    run.bytesPlayed = offset;
+    if (run.paused) waveOutPause(engine.output);
+    WindowDc dc(Host().Window(), program.darkScheme);
+    if (!FillRing(dc.get()) || !QueueRing()) {
+        EndRun();
+        return false;
+    }
+    engine.stopRequested = false;
+    DrawElapsedText(dc.get());
+    Host().PositionMoved();
+    return true;
 }
 
 void StopPlayback() {

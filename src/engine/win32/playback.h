@@ -6,12 +6,19 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include <cstdint>
+
 namespace lomvex {
 
 // The Play command in play mode, and the auto-play at start-up.
 void StartPlayback();
 // A buffer came back from the device.
 void OnPlayBufferDone(WAVEHDR* header);
+// A jump while playing: the queued sound is dropped, the stages start anew
+// (nothing from before the jump is heard after it) and the ring fills from
+// source data offset `offset`, where the decoder was moved to. False after
+// a failure's message; the run has ended then.
+bool RestartPlaybackAt(uint32_t offset);
 // The Stop command in play mode.
 void StopPlayback();
 // Pause (true) or continue (false) the running device, with the process

@@ -128,6 +128,7 @@ void EndRun(RunEnd end) {
         program.settings.levelwarning)
         ShowLevelWarning(end == RunEnd::Closing);
     SwitchControlsBack();
+    Host().PositionMoved();
 }
 
 }  // namespace lomvex

@@ -22,7 +22,10 @@
 #include "shell/win32/control_panel.h"
 #include "engine/win32/open_play_file.h"
 #include "engine/win32/monitor.h"
+#include "engine/play_position.h"
+#include "engine/win32/play_jump.h"
 #include "engine/win32/playback.h"
+#include "shell/win32/position_bar.h"
 #include "engine/win32/save_output.h"
 #include "resources/ids.h"
 #include "dsp/control_state.h"
@@ -218,6 +221,13 @@ void OnCommand(int id, HWND, int notification) {
             return;
         case IDM_PAUSE: TogglePause(); return;
         case IDC_RESET: ResetBars(); return;
+        case IDM_JUMP_BACK: JumpPlayPosition(-kJumpTenths, false); return;
+        case IDM_JUMP_FORWARD: JumpPlayPosition(kJumpTenths, false); return;
+        case IDM_JUMP_START: JumpPlayPosition(0, true); return;
+        case IDM_LOOP_START:
+        case IDM_LOOP_END:
+        case IDM_LOOP:
+        case IDM_LOOP_CLEAR: OnLoopCommand(id); return;
         default: break;
     }
     if (id >= IDC_CHANNEL_NOTHING && id <= IDC_CHANNEL_MINUS_ONE)
@@ -246,6 +256,7 @@ bool OpenForRecord() {
     program.currentPath.clear();
     ApplyItemStates(OpenedItems(CurrentFacts()));
     if (GetActiveWindow() == mainWindow) SetFocus(GetDlgItem(mainWindow, IDM_PLAY));
+    UpdatePositionBar();
     return OpenRecordFile();
 }
 
@@ -254,7 +265,10 @@ bool OpenForPlay() {
     run.processable = true;
     ApplyItemStates(OpenedItems(CurrentFacts()));
     if (GetActiveWindow() == mainWindow) SetFocus(GetDlgItem(mainWindow, IDM_PLAY));
-    return OpenPlayFile();
+    ResetPlayPosition();
+    const bool opened = OpenPlayFile();
+    UpdatePositionBar();
+    return opened;
 }
 
 void UpdateTitle() {

@@ -14,6 +14,8 @@
 #include "shell/scroll_rules.h"
 #include "base/program_state.h"
 #include "shell/win32/main_window.h"
+#include "shell/win32/position_bar.h"
+#include "shell/position_bar_rules.h"
 
 namespace lomvex {
 
@@ -286,7 +288,7 @@ void LayoutMainWindow() {
     const int frameWidth = (window.right - window.left) - (client.right - client.left);
     const int frameHeight = (window.bottom - window.top) - (client.bottom - client.top);
     SetWindowPos(mainWindow, nullptr, 0, 0, frameWidth + WindowClientWidth(program.units),
-                 frameHeight + ClientHeight(program.units),
+                 frameHeight + WindowClientHeight(program.units),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     // Every control follows the units, the equalizer panels too: once the
     // units come from the window's own font, panels left at their creation
@@ -299,6 +301,7 @@ void LayoutMainWindow() {
         MoveWindow(handle, control.rect.x, control.rect.y, control.rect.width, control.rect.height,
                    TRUE);
     }
+    MovePositionBar();
 }
 
 }  // namespace lomvex

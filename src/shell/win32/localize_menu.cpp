@@ -13,7 +13,8 @@ namespace {
 
 // Nothing is open at start: these wait for a file or a run.
 bool GreyedAtStart(int id) {
-    return id == IDM_SAVE || id == IDM_INFO || id == IDM_PLAY || id == IDM_STOP || id == IDM_PAUSE;
+    return id == IDM_SAVE || id == IDM_INFO || id == IDM_PLAY || id == IDM_STOP || id == IDM_PAUSE ||
+           (id >= IDM_LOOP_START && id <= IDM_LOOP_CLEAR);
 }
 
 const char* LabelFor(const MenuLabel& label, bool newStyleShell) {

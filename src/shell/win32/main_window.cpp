@@ -1,5 +1,7 @@
 // Start-up of the main window and its window procedure.
 #include "shell/win32/main_window.h"
+#include "shell/position_bar_rules.h"
+#include "shell/win32/position_bar.h"
 
 #include <mmsystem.h>
 #include <shellapi.h>
@@ -218,7 +220,7 @@ bool CreateMainWindow(HINSTANCE instance, int showCommand) {
     RECT outer = {0, 0, WindowClientWidth(program.units), 0};
     AdjustWindowRect(&outer, kMainStyle, TRUE);
     int height = GetSystemMetrics(SM_CYMENU) + GetSystemMetrics(SM_CYCAPTION) +
-                 ClientHeight(program.units);
+                 WindowClientHeight(program.units);
     mainWindow = CreateWindowA(kClassName, "lomvex", kMainStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                                outer.right - outer.left, height, nullptr, nullptr, instance, nullptr);
     if (mainWindow == nullptr) {
@@ -229,6 +231,7 @@ bool CreateMainWindow(HINSTANCE instance, int showCommand) {
     ShowWindow(mainWindow, showCommand);
     if (!CreateControls()) return false;
     SubclassControls();
+    if (!CreatePositionBar()) return false;
     LayoutMainWindow();
     UpdateWindow(mainWindow);
     ApplyEqualizerMode();
@@ -298,6 +301,9 @@ LRESULT CALLBACK WNDPROC(HWND window, UINT message, WPARAM wParam, LPARAM lParam
             if (run.playing && (wParam & 0xFFF0) == SC_SCREENSAVE) return 1;
             break;
         case WM_HSCROLL:
+            if (OnPositionScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam),
+                                 static_cast<short>(HIWORD(wParam))))
+                return 0;
             OnBalanceScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam),
                             static_cast<short>(HIWORD(wParam)));
             return 0;

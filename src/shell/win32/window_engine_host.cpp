@@ -5,6 +5,7 @@
 #include "shell/win32/enabling_binding.h"
 #include "shell/win32/equalizer_labels.h"
 #include "shell/win32/main_window.h"
+#include "shell/win32/position_bar.h"
 
 namespace lomvex {
 
@@ -12,11 +13,17 @@ WindowEngineHost windowEngineHost;
 
 HWND WindowEngineHost::Window() { return mainWindow; }
 
-void WindowEngineHost::SetIdleControls(bool on) { lomvex::SetIdleControls(on); }
+void WindowEngineHost::SetIdleControls(bool on) {
+    lomvex::SetIdleControls(on);
+    UpdatePositionBar();
+}
 
 void WindowEngineHost::SetEngineControls(bool on) { lomvex::SetEngineControls(on); }
 
-void WindowEngineHost::SetSaveControls(bool saving) { lomvex::SetSaveControls(saving); }
+void WindowEngineHost::SetSaveControls(bool saving) {
+    lomvex::SetSaveControls(saving);
+    UpdatePositionBar();
+}
 
 ParametricTexts WindowEngineHost::ReadParametricTexts() {
     ParametricTexts texts;
@@ -29,5 +36,7 @@ ParametricTexts WindowEngineHost::ReadParametricTexts() {
 }
 
 void WindowEngineHost::FormatShown() { RefreshBarLabels(); }
+
+void WindowEngineHost::PositionMoved() { UpdatePositionBar(); }
 
 }  // namespace lomvex

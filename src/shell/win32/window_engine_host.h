@@ -13,6 +13,7 @@ class WindowEngineHost : public EngineHost {
     void SetSaveControls(bool saving) override;
     ParametricTexts ReadParametricTexts() override;
     void FormatShown() override;
+    void PositionMoved() override;
 };
 
 extern WindowEngineHost windowEngineHost;

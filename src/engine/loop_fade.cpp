@@ -1,0 +1,73 @@
+// Loop seam fades over 8-bit (unsigned) and 16-bit (signed) PCM.
+#include "engine/loop_fade.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace lomvex {
+namespace {
+
+int SampleBytes(int layout) {
+    return (layout & 1) ? 2 : 1;
+}
+int Channels(int layout) {
+    return (layout & 2) ? 2 : 1;
+}
+
+// Sample `k` of `pcm` as a value centred on 0.
+double Sample(const uint8_t* pcm, uint32_t k, int layout) {
+    if (layout & 1) {
+        int16_t s;
+        std::memcpy(&s, pcm + 2 * k, 2);
+        return s;
+    }
+    return pcm[k] - 128.0;
+}
+
+void PutSample(uint8_t* pcm, uint32_t k, double value, int layout) {
+    if (layout & 1) {
+        const auto s = static_cast<int16_t>(std::lround(std::clamp(value, -32768.0, 32767.0)));
+        std::memcpy(pcm + 2 * k, &s, 2);
+        return;
+    }
+    pcm[k] = static_cast<uint8_t>(std::lround(std::clamp(value + 128.0, 0.0, 255.0)));
+}
+
+}  // namespace
+
+uint32_t LoopFadeFrames(double sampleRate) {
+    return std::max<uint32_t>(1, static_cast<uint32_t>(sampleRate * kLoopFadeSeconds));
+}
+
+void CrossFadeLoopSeam(uint8_t* head, uint32_t headBytes, const uint8_t* tail, uint32_t tailBytes,
+                       uint32_t frames, int layout) {
+    const uint32_t frameBytes = SampleBytes(layout) * Channels(layout);
+    const uint32_t n = std::min(frames, headBytes / frameBytes);
+    const uint32_t tailFrames = tail ? tailBytes / frameBytes : 0;
+    const int channels = Channels(layout);
+    for (uint32_t f = 0; f < n; ++f) {
+        const double in = (f + 0.5) / frames;
+        for (int c = 0; c < channels; ++c) {
+            const uint32_t k = f * channels + c;
+            const double after = f < tailFrames ? Sample(tail, k, layout) : 0.0;
+            PutSample(head, k, Sample(head, k, layout) * in + after * (1.0 - in), layout);
+        }
+    }
+}
+
+void FadeOutLoopEnd(uint8_t* pcm, uint32_t bytes, uint32_t frames, int layout) {
+    const uint32_t frameBytes = SampleBytes(layout) * Channels(layout);
+    const uint32_t total = bytes / frameBytes;
+    const uint32_t n = std::min(frames, total);
+    const int channels = Channels(layout);
+    for (uint32_t f = total - n; f < total; ++f) {
+        const double out = (total - f - 0.5) / frames;
+        for (int c = 0; c < channels; ++c) {
+            const uint32_t k = f * channels + c;
+            PutSample(pcm, k, Sample(pcm, k, layout) * out, layout);
+        }
+    }
+}
+
+}  // namespace lomvex

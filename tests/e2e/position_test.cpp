@@ -1,0 +1,250 @@
+// Moving through the song: the position bar, the jump keys and where the
+// sound played after a move comes from.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/tone_measure.h"
+#include "e2e/e2e_support.h"
+#include "resources/ids.h"
+
+namespace lomvex::e2e {
+namespace {
+
+constexpr uint32_t kRate = 44100;
+constexpr int kSongSeconds = 16;
+
+// The tone of second `k`: a semitone above the one before.
+double ToneOfSecond(int k) {
+    return 220.0 * std::pow(2.0, k / 12.0);
+}
+
+// Both channels rise a semitone every second.
+Bytes RisingSong() {
+    std::vector<int16_t> samples;
+    double phase = 0;
+    for (uint32_t i = 0; i < kRate * kSongSeconds; ++i) {
+        phase += 6.283185307 * ToneOfSecond(static_cast<int>(i / kRate)) / kRate;
+        const auto s = static_cast<int16_t>(12000 * std::sin(phase));
+        samples.push_back(s);
+        samples.push_back(s);
+    }
+    return WaveOf(samples);
+}
+
+// The left channel of what the device received.
+std::vector<double> PlayedLeft() {
+    const Bytes bytes = ReadBytes(PlayedSoundPath());
+    std::vector<double> left;
+    for (size_t i = 0; i + 3 < bytes.size(); i += 4)
+        left.push_back(static_cast<int16_t>(bytes[i] | bytes[i + 1] << 8));
+    return left;
+}
+
+// Where in `left` the tone of second 10 gives way to that of second 11,
+// to the nearest 5 ms; -1 when it never does within the first 2 seconds.
+double ElevenStartsAt(const std::vector<double>& left) {
+    for (double t = 0.5; t < 2.0; t += 0.005) {
+        const double hz = testing::MeasuredHz(left, kRate, t, t + 0.02);
+        if (std::fabs(hz - ToneOfSecond(11)) < std::fabs(hz - ToneOfSecond(10))) return t + 0.01;
+    }
+    return -1;
+}
+
+// The pitch of every 0.2 s window of `left`, windows 0.1 s apart.
+std::vector<double> WindowPitches(const std::vector<double>& left) {
+    std::vector<double> hz;
+    for (size_t at = 0; at + kRate / 5 < left.size(); at += kRate / 10)
+        hz.push_back(
+            testing::MeasuredHz(left, kRate, at / double(kRate), at / double(kRate) + 0.2));
+    return hz;
+}
+
+class PositionTest : public SongTest {
+   protected:
+    void SetUp() override {
+        StartOn("rising.wav", RisingSong(), {}, "position");
+        bar_ = program_.Control(IDC_POSITION);
+        ASSERT_NE(bar_, nullptr);
+        // Play is enabled as the file opens; the bar once it is open.
+        ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(bar_) != FALSE; }));
+    }
+    int Thumb() { return GetScrollPos(bar_, SB_CTL); }
+    void Scroll(int code, int position = 0) {
+        PostMessageA(program_.MainWindow(), WM_HSCROLL, MAKEWPARAM(code, position),
+                     reinterpret_cast<LPARAM>(bar_));
+    }
+    // Plays for about `seconds` from where the position is, then stops.
+    void PlayFor(double seconds) {
+        DeleteFileA(PlayedSoundPath().c_str());
+        program_.PostCommand(IDM_PLAY);
+        ASSERT_TRUE(WaitUntil([&] { return program_.IsEnabled(IDM_STOP); }));
+        Sleep(static_cast<DWORD>(seconds * 1000));
+        program_.PostCommand(IDM_STOP);
+        ASSERT_TRUE(WaitUntil([&] { return program_.IsEnabled(IDM_PLAY); }));
+    }
+
+    HWND bar_ = nullptr;
+};
+
+TEST_F(PositionTest, TheBarSpansTheSongInTenthsAndTheKeysMoveItsThumb) {
+    EXPECT_TRUE(IsWindowEnabled(bar_));
+    EXPECT_EQ(WindowText(bar_), "\x88\xca\x92\x75");
+    int low = -1, high = -1;
+    GetScrollRange(bar_, SB_CTL, &low, &high);
+    EXPECT_EQ(low, 0);
+    EXPECT_EQ(high, kSongSeconds * 10);
+    program_.PostCommand(IDM_JUMP_FORWARD);
+    EXPECT_TRUE(WaitUntil([&] { return Thumb() == 50; }));
+    program_.PostCommand(IDM_JUMP_BACK);
+    program_.PostCommand(IDM_JUMP_BACK);
+    EXPECT_TRUE(WaitUntil([&] { return Thumb() == 0; }));
+    Scroll(SB_PAGERIGHT);
+    Scroll(SB_LINERIGHT);
+    EXPECT_TRUE(WaitUntil([&] { return Thumb() == 110; }));
+    for (int i = 0; i < 3; ++i) program_.PostCommand(IDM_JUMP_FORWARD);
+    EXPECT_TRUE(WaitUntil([&] { return Thumb() == kSongSeconds * 10; }));
+    program_.PostCommand(IDM_JUMP_START);
+    EXPECT_TRUE(WaitUntil([&] { return Thumb() == 0; }));
+}
+
+TEST_F(PositionTest, AMoveBeforePlayStartsThereAtThePitchOfThatSecond) {
+    Scroll(SB_THUMBPOSITION, 100);
+    ASSERT_TRUE(WaitUntil([&] { return Thumb() == 100; }));
+    PlayFor(1.5);
+    const std::vector<double> left = PlayedLeft();
+    ASSERT_GT(left.size(), kRate);
+    EXPECT_NEAR(testing::MeasuredHz(left, kRate, 0.05, 0.8), ToneOfSecond(10),
+                ToneOfSecond(10) * 0.01);
+    EXPECT_NEAR(ElevenStartsAt(left), 1.0, 0.03);
+}
+
+TEST_F(PositionTest, AMoveWhilePlayingIsHeardAtOnce) {
+    DeleteFileA(PlayedSoundPath().c_str());
+    program_.PostCommand(IDM_PLAY);
+    ASSERT_TRUE(WaitUntil([&] { return Thumb() >= 5; }));
+    Scroll(SB_THUMBPOSITION, 120);
+    ASSERT_TRUE(WaitUntil([&] { return Thumb() >= 125; }));
+    program_.PostCommand(IDM_STOP);
+    ASSERT_TRUE(WaitUntil([&] { return program_.IsEnabled(IDM_PLAY); }));
+    const std::vector<double> left = PlayedLeft();
+    // The sound turns from the first seconds' pitch to that of second 12
+    // soon after the move, with nothing of the seconds between.
+    std::vector<double> hz;
+    for (size_t at = 0; at + kRate / 5 < left.size(); at += kRate / 10)
+        hz.push_back(
+            testing::MeasuredHz(left, kRate, at / double(kRate), at / double(kRate) + 0.2));
+    size_t twelve = 0;
+    while (twelve < hz.size() && std::fabs(hz[twelve] - ToneOfSecond(12)) > ToneOfSecond(12) * 0.01)
+        ++twelve;
+    ASSERT_LT(twelve, hz.size()) << "second 12 never heard";
+    EXPECT_LT(twelve, 25u) << "heard only after " << twelve / 10.0 << " s";
+    for (size_t w = 0; w + 3 <= twelve; ++w)
+        EXPECT_LT(hz[w], ToneOfSecond(3)) << "at " << w / 10.0 << " s";
+}
+
+// Paused, a move waits silent at its place: Continue plays from there.
+TEST_F(PositionTest, AMoveWhilePausedIsHeardOnContinue) {
+    DeleteFileA(PlayedSoundPath().c_str());
+    program_.PostCommand(IDM_PLAY);
+    ASSERT_TRUE(WaitUntil([&] { return Thumb() >= 5; }));
+    program_.PostCommand(IDM_PAUSE);
+    ASSERT_TRUE(WaitUntil([&] { return WindowText(program_.Control(IDM_PAUSE)) == "Cont"; }));
+    Scroll(SB_THUMBPOSITION, 100);
+    ASSERT_TRUE(WaitUntil([&] { return Thumb() == 100; }));
+    Sleep(500);
+    EXPECT_EQ(Thumb(), 100);
+    program_.PostCommand(IDM_PAUSE);
+    ASSERT_TRUE(WaitUntil([&] { return Thumb() >= 112; }));
+    program_.PostCommand(IDM_STOP);
+    ASSERT_TRUE(WaitUntil([&] { return program_.IsEnabled(IDM_PLAY); }));
+    // Before the pause the first second's pitch; from Continue on that of
+    // second 10, with nothing between (the two windows at the turn measure
+    // a mix).
+    const std::vector<double> hz = WindowPitches(PlayedLeft());
+    size_t ten = 0;
+    while (ten < hz.size() && std::fabs(hz[ten] - ToneOfSecond(10)) > ToneOfSecond(10) * 0.01)
+        ++ten;
+    ASSERT_LT(ten, hz.size()) << "second 10 never heard";
+    for (size_t w = 0; w + 3 <= ten; ++w)
+        EXPECT_LT(hz[w], ToneOfSecond(3)) << "at " << w / 10.0 << " s";
+}
+
+// A loop from 3 s to 5 s plays seconds 3 and 4 again and again, and
+// nothing after its end.
+TEST_F(PositionTest, ALoopRepeatsItsSecondsAndNothingAfterItsEnd) {
+    Scroll(SB_THUMBPOSITION, 30);
+    ASSERT_TRUE(WaitUntil([&] { return Thumb() == 30; }));
+    program_.PostCommand(IDM_LOOP_START);
+    Scroll(SB_THUMBPOSITION, 50);
+    ASSERT_TRUE(WaitUntil([&] { return Thumb() == 50; }));
+    program_.PostCommand(IDM_LOOP_END);
+    program_.PostCommand(IDM_LOOP);
+    Scroll(SB_THUMBPOSITION, 30);
+    ASSERT_TRUE(WaitUntil([&] { return Thumb() == 30; }));
+    HMENU menu = GetMenu(program_.MainWindow());
+    EXPECT_TRUE(
+        WaitUntil([&] { return (GetMenuState(menu, IDM_LOOP, MF_BYCOMMAND) & MF_CHECKED) != 0; }));
+    PlayFor(5.0);
+    const std::vector<double> left = PlayedLeft();
+    ASSERT_GT(left.size(), 4 * kRate);
+    int returns = 0;
+    bool inFour = false;
+    for (size_t at = 0; at + kRate / 5 < left.size(); at += kRate / 10) {
+        const double from = at / double(kRate);
+        const double hz = testing::MeasuredHz(left, kRate, from, from + 0.2);
+        for (int k = 5; k <= 8; ++k)
+            EXPECT_GT(std::fabs(hz - ToneOfSecond(k)), ToneOfSecond(k) * 0.01)
+                << "second " << k << " heard at " << from << " s";
+        if (std::fabs(hz - ToneOfSecond(4)) < ToneOfSecond(4) * 0.01) inFour = true;
+        if (inFour && std::fabs(hz - ToneOfSecond(3)) < ToneOfSecond(3) * 0.01) {
+            ++returns;
+            inFour = false;
+        }
+    }
+    EXPECT_GE(returns, 1);
+    // No click at the seams: no step between samples beyond what the
+    // loudest of these tones makes itself (2 pi f A / rate, about 470).
+    double largest = 0;
+    for (size_t i = 1; i < left.size(); ++i)
+        largest = std::max(largest, std::fabs(left[i] - left[i - 1]));
+    EXPECT_LT(largest, 600);
+}
+
+// The compressed songs rise as the WAV does: a move before Play starts
+// the MP3 at a frame and the Ogg file at its decoded share, both at the
+// pitch of the second moved to.
+class CompressedPositionTest : public SongTest,
+                               public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(CompressedPositionTest, AMoveBeforePlayStartsThereAtThePitchOfThatSecond) {
+    const std::string name = GetParam();
+    StartOn(name, ReadBytes(WindowsPath(LOMVEX_TEST_DATA "/" + name)), {}, "position");
+    HWND bar = program_.Control(IDC_POSITION);
+    // Play is enabled as the file opens; the bar takes its range once it is open.
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(bar) != FALSE; }));
+    int low = -1, high = -1;
+    GetScrollRange(bar, SB_CTL, &low, &high);
+    EXPECT_NEAR(high, kSongSeconds * 10, 2);
+    PostMessageA(program_.MainWindow(), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 100),
+                 reinterpret_cast<LPARAM>(bar));
+    ASSERT_TRUE(WaitUntil([&] { return GetScrollPos(bar, SB_CTL) == 100; }));
+    DeleteFileA(PlayedSoundPath().c_str());
+    program_.PostCommand(IDM_PLAY);
+    ASSERT_TRUE(WaitUntil([&] { return GetScrollPos(bar, SB_CTL) >= 112; }));
+    program_.PostCommand(IDM_STOP);
+    ASSERT_TRUE(WaitUntil([&] { return program_.IsEnabled(IDM_PLAY); }));
+    const std::vector<double> left = PlayedLeft();
+    ASSERT_GT(left.size(), kRate);
+    EXPECT_NEAR(testing::MeasuredHz(left, kRate, 0.05, 0.8), ToneOfSecond(10),
+                ToneOfSecond(10) * 0.01);
+    // The sound starts at 10.0 s: second 11 follows a second later.
+    EXPECT_NEAR(ElevenStartsAt(left), 1.0, 0.03);
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, CompressedPositionTest,
+                         ::testing::Values("rising.mp3", "rising.ogg"));
+
+}  // namespace
+}  // namespace lomvex::e2e
