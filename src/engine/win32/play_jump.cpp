@@ -75,6 +75,7 @@ void MovePlayPosition(int tenths) {
 
 void ResetPlayPosition() {
     startTenths = 0;
+    ClearPlayLoop();
 }
 
 bool ApplyStartPosition() {

@@ -15,7 +15,7 @@ int PlayPositionTenths();
 // once while playing or paused, kept for Play otherwise. A file that cannot
 // be moved in keeps playing where it is.
 void MovePlayPosition(int tenths);
-// Play starts at the start again: another file was opened.
+// Play starts at the start again, with no loop: another file was opened.
 void ResetPlayPosition();
 
 // Moves the source of the running run towards `tenths` (the data offset
