@@ -242,6 +242,9 @@ bool RestartPlaybackAt(uint32_t offset) {
         EndRun();
         return false;
     }
+    // A device that the reset unpaused and the new buffers started (as
+    // Wine's may) is paused again.
+    if (run.paused) waveOutPause(engine.output);
     engine.stopRequested = false;
     DrawElapsedText(dc.get());
     Host().PositionMoved();
