@@ -21,6 +21,18 @@ bool WidePassesUsable() {
     return __builtin_cpu_supports("avx");
 }
 
+#else
+
+namespace {
+typedef Two Four;  // a build without AVX: the wide passes are never chosen
+}  // namespace
+
+bool WidePassesUsable() {
+    return false;
+}
+
+#endif
+
 void WideRadix4Passes(double* re, double* im, int n, int first, const double* tw, bool inverse) {
     if (inverse) {
         Radix4Passes<true, Four>(re, im, n, first, tw);
@@ -28,21 +40,5 @@ void WideRadix4Passes(double* re, double* im, int n, int first, const double* tw
         Radix4Passes<false, Four>(re, im, n, first, tw);
     }
 }
-
-#else
-
-bool WidePassesUsable() {
-    return false;
-}
-
-void WideRadix4Passes(double* re, double* im, int n, int first, const double* tw, bool inverse) {
-    if (inverse) {
-        Radix4Passes<true, Two>(re, im, n, first, tw);
-    } else {
-        Radix4Passes<false, Two>(re, im, n, first, tw);
-    }
-}
-
-#endif
 
 }  // namespace lomvex

@@ -3,32 +3,22 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
+
+#include "dsp/pcm_frames.h"
 
 namespace lomvex {
 namespace {
 
-int SampleBytes(int layout) {
-    return (layout & 1) ? 2 : 1;
-}
-int Channels(int layout) {
-    return (layout & 2) ? 2 : 1;
-}
-
 // Sample `k` of `pcm` as a value centred on 0.
 double Sample(const uint8_t* pcm, uint32_t k, int layout) {
-    if (layout & 1) {
-        int16_t s;
-        std::memcpy(&s, pcm + 2 * k, 2);
-        return s;
-    }
+    if (layout & kLayout16Bit) return ReadSample16(pcm + 2 * k);
     return pcm[k] - 128.0;
 }
 
 void PutSample(uint8_t* pcm, uint32_t k, double value, int layout) {
-    if (layout & 1) {
-        const auto s = static_cast<int16_t>(std::lround(std::clamp(value, -32768.0, 32767.0)));
-        std::memcpy(pcm + 2 * k, &s, 2);
+    if (layout & kLayout16Bit) {
+        WriteSample16(pcm + 2 * k,
+                      static_cast<int16_t>(std::lround(std::clamp(value, -32768.0, 32767.0))));
         return;
     }
     pcm[k] = static_cast<uint8_t>(std::lround(std::clamp(value + 128.0, 0.0, 255.0)));
@@ -42,10 +32,10 @@ uint32_t LoopFadeFrames(double sampleRate) {
 
 void CrossFadeLoopSeam(uint8_t* head, uint32_t headBytes, const uint8_t* tail, uint32_t tailBytes,
                        uint32_t frames, int layout) {
-    const uint32_t frameBytes = SampleBytes(layout) * Channels(layout);
+    const uint32_t frameBytes = LayoutBytesPerFrame(layout);
     const uint32_t n = std::min(frames, headBytes / frameBytes);
     const uint32_t tailFrames = tail ? tailBytes / frameBytes : 0;
-    const int channels = Channels(layout);
+    const int channels = LayoutChannels(layout);
     for (uint32_t f = 0; f < n; ++f) {
         const double in = (f + 0.5) / frames;
         for (int c = 0; c < channels; ++c) {
@@ -57,10 +47,10 @@ void CrossFadeLoopSeam(uint8_t* head, uint32_t headBytes, const uint8_t* tail, u
 }
 
 void FadeOutLoopEnd(uint8_t* pcm, uint32_t bytes, uint32_t frames, int layout) {
-    const uint32_t frameBytes = SampleBytes(layout) * Channels(layout);
+    const uint32_t frameBytes = LayoutBytesPerFrame(layout);
     const uint32_t total = bytes / frameBytes;
     const uint32_t n = std::min(frames, total);
-    const int channels = Channels(layout);
+    const int channels = LayoutChannels(layout);
     for (uint32_t f = total - n; f < total; ++f) {
         const double out = (total - f - 0.5) / frames;
         for (int c = 0; c < channels; ++c) {
