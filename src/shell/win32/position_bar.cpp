@@ -23,6 +23,20 @@ HWND loopStrip = nullptr;
 // While the thumb is dragged it shows the dragged place, not the playing one.
 bool dragging = false;
 
+// What the loop strip and the loop's menu items last showed. The bar is
+// updated after every buffer played; they change only with the loop, the
+// song or what the bar allows.
+struct LoopShown {
+    LoopRange loop;
+    int length = -1;
+    bool enabled = false;
+    bool operator==(const LoopShown& o) const {
+        return loop.start == o.loop.start && loop.end == o.loop.end && loop.on == o.loop.on &&
+               length == o.length && enabled == o.enabled;
+    }
+};
+LoopShown loopShown;
+
 void SetBarRect(HWND bar) {
     const ControlRect r = PositionBarRect(program.units);
     MoveWindow(bar, r.x, r.y, r.width, r.height, TRUE);
@@ -97,6 +111,9 @@ void UpdatePositionBar() {
     GetScrollRange(positionBar, SB_CTL, &low, &high);
     if (high != length) SetScrollRange(positionBar, SB_CTL, 0, length, FALSE);
     if (!dragging) SetScrollPos(positionBar, SB_CTL, PlayPositionTenths(), TRUE);
+    const LoopShown now{PlayLoop(), length, enabled};
+    if (now == loopShown) return;
+    loopShown = now;
     UpdateLoopItems(enabled);
     PlaceLoopStrip();
 }
