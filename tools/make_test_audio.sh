@@ -25,10 +25,12 @@ lame --quiet -b 192 noise.wav gapless.mp3
 sox -R -r 22050 -n -r 22050 -c 1 -b 16 noise22.wav synth 33333s pinknoise gain -10
 lame --quiet -b 64 noise22.wav gapless22.mp3
 # Sixteen seconds whose tone rises a semitone every second, for moving
-# through a song: the pitch heard tells the second it comes from.
+# through a song: the pitch heard tells the second it comes from. Each
+# second holds whole cycles (the semitone rounded to a whole hertz), so the
+# seconds join without a step, at the level the tests' own song has.
 parts=()
 for k in $(seq 0 15); do
-  sox -n -r 44100 -c 2 -b 16 "rise$k.wav" synth 1 sine "$(awk "BEGIN { print 220 * 2 ^ ($k / 12) }")" gain -6
+  sox -n -r 44100 -c 2 -b 16 "rise$k.wav" synth 1 sine "$(awk "BEGIN { printf \"%d\", 220 * 2 ^ ($k / 12) + 0.5 }")" gain -8.7
   parts+=("rise$k.wav")
 done
 sox "${parts[@]}" rising.wav

@@ -107,4 +107,11 @@ uint32_t DecodedVorbis::TakeShare(uint32_t sourceBytes, uint8_t* out) {
     return frames * BlockAlign();
 }
 
+uint32_t DecodedVorbis::Following(uint32_t frames, uint8_t* out) const {
+    const uint32_t n = std::min(frames, Frames() - std::min(framesOut_, Frames()));
+    if (n == 0) return 0;
+    std::memcpy(out, samples_.data() + size_t{framesOut_} * channels_, size_t{n} * BlockAlign());
+    return n * BlockAlign();
+}
+
 }  // namespace lomvex

@@ -46,6 +46,9 @@ class DecodedVorbis {
     // file stand for; returns their count. Reads past the file's end give
     // what is left.
     uint32_t TakeShare(uint32_t sourceBytes, uint8_t* out);
+    // Copies into `out` at most `frames` frames of the PCM that the next
+    // read starts with, without taking them; returns their bytes.
+    uint32_t Following(uint32_t frames, uint8_t* out) const;
     // The next read is the file's first again.
     void Restart() { consumed_ = 0, framesOut_ = 0; }
     // The next read follows the first `sourceBytes` of the file: a jump to

@@ -23,8 +23,14 @@ int FirstEnabled(const FocusFacts& facts, std::initializer_list<int> candidates,
     return fallback;
 }
 
-int FromRadio(bool backward, const FocusFacts& f) {
-    if (!backward) return FirstEnabled(f, {IDM_PLAY, IDM_STOP}, IDC_BALANCE);
+// Where Tab goes after the panel's last control: the position bar when it
+// is enabled, else round to the radio button.
+int AfterPanel(const FocusFacts& f) {
+    return f.positionBar ? IDC_POSITION : f.radio;
+}
+
+// The panel's last control in the current equalizer mode.
+int LastOfPanel(const FocusFacts& f) {
     switch (f.fftmode) {
         case kFftModeGraphic:
             return IDC_RESET;
@@ -35,6 +41,11 @@ int FromRadio(bool backward, const FocusFacts& f) {
         default:
             return 0;
     }
+}
+
+int FromRadio(bool backward, const FocusFacts& f) {
+    if (!backward) return FirstEnabled(f, {IDM_PLAY, IDM_STOP}, IDC_BALANCE);
+    return f.positionBar ? IDC_POSITION : LastOfPanel(f);
 }
 
 int FromBalance(bool backward, const FocusFacts& f) {
@@ -83,8 +94,10 @@ int FocusTarget(int id, bool backward, const FocusFacts& f) {
         case IDC_BALANCE:
             return FromBalance(backward, f);
         case IDC_RESET:
-            if (!backward) return f.radio;
+            if (!backward) return AfterPanel(f);
             return BarId(f.fftparam >= 12 ? 19 : 18);
+        case IDC_POSITION:
+            return backward ? LastOfPanel(f) : f.radio;
         default:
             break;
     }
@@ -92,11 +105,11 @@ int FocusTarget(int id, bool backward, const FocusFacts& f) {
     if (id >= IDC_BAR_FIRST && id <= IDC_BAR_LAST) return FromBar(id - IDC_BAR_FIRST, backward, f);
     if (id >= IDC_FIELD_FIRST && id <= IDC_FIELD_LAST) {
         if (backward) return id == IDC_FIELD_FIRST ? IDC_BALANCE : id - 1;
-        return id == IDC_FIELD_LAST ? f.radio : id + 1;
+        return id == IDC_FIELD_LAST ? AfterPanel(f) : id + 1;
     }
     if (id >= IDC_SOPRANO && id <= IDC_SUBSONIC) {
         if (backward) return id == IDC_SOPRANO ? IDC_BALANCE : id - 1;
-        return id == IDC_SUBSONIC ? f.radio : id + 1;
+        return id == IDC_SUBSONIC ? AfterPanel(f) : id + 1;
     }
     return 0;
 }

@@ -46,18 +46,4 @@ void CrossFadeLoopSeam(uint8_t* head, uint32_t headBytes, const uint8_t* tail, u
     }
 }
 
-void FadeOutLoopEnd(uint8_t* pcm, uint32_t bytes, uint32_t frames, int layout) {
-    const uint32_t frameBytes = LayoutBytesPerFrame(layout);
-    const uint32_t total = bytes / frameBytes;
-    const uint32_t n = std::min(frames, total);
-    const int channels = LayoutChannels(layout);
-    for (uint32_t f = total - n; f < total; ++f) {
-        const double out = (total - f - 0.5) / frames;
-        for (int c = 0; c < channels; ++c) {
-            const uint32_t k = f * channels + c;
-            PutSample(pcm, k, Sample(pcm, k, layout) * out, layout);
-        }
-    }
-}
-
 }  // namespace lomvex

@@ -19,8 +19,4 @@ uint32_t LoopFadeFrames(double sampleRate);
 void CrossFadeLoopSeam(uint8_t* head, uint32_t headBytes, const uint8_t* tail, uint32_t tailBytes,
                        uint32_t frames, int layout);
 
-// The last `frames` frames of `pcm` (`bytes` long) fade out to silence: the
-// end of a loop whose following sound is not at hand.
-void FadeOutLoopEnd(uint8_t* pcm, uint32_t bytes, uint32_t frames, int layout);
-
 }  // namespace lomvex

@@ -30,6 +30,10 @@ void SetLoopEnd(LoopRange& loop, int tenths) {
     if (loop.end <= loop.start) loop.end = -1;
 }
 
+int PositionInLoop(const LoopRange& loop, int tenths) {
+    return loop.Plays() && tenths >= loop.end ? loop.start : tenths;
+}
+
 int MovedPosition(int now, int delta, int length) {
     const long long moved = static_cast<long long>(now) + delta;
     return static_cast<int>(std::clamp<long long>(moved, 0, std::max(length, 0)));

@@ -37,4 +37,9 @@ struct LoopRange {
 void SetLoopStart(LoopRange& loop, int tenths);
 void SetLoopEnd(LoopRange& loop, int tenths);
 
+// Where playing goes on from `tenths`: the loop's Start when the loop plays
+// and `tenths` lies at or past its End (a jump there, the loop turned on or
+// its End set behind the playing position), else `tenths`.
+int PositionInLoop(const LoopRange& loop, int tenths);
+
 }  // namespace lomvex

@@ -208,6 +208,19 @@ TEST(FocusOrder, BarsFieldsAndCheckBoxes) {
     EXPECT_EQ(FocusTarget(516, false, f), 0);  // the drop target has no entry
 }
 
+TEST(FocusOrder, AnEnabledPositionBarComesAfterThePanel) {
+    for (int mode : {152, 153, 154}) {
+        FocusFacts f = Facts(mode, 12, 512);
+        const int last = mode == 152 ? 537 : mode == 153 ? 546 : 555;
+        EXPECT_EQ(FocusTarget(last, false, f), 512) << "no song open";
+        f.positionBar = true;
+        EXPECT_EQ(FocusTarget(last, false, f), 556);
+        EXPECT_EQ(FocusTarget(556, false, f), 512);
+        EXPECT_EQ(FocusTarget(556, true, f), last);
+        EXPECT_EQ(FocusTarget(511, true, f), 556);
+    }
+}
+
 TEST(FocusOrder, RadioStepsAndCopyKeys) {
     EXPECT_EQ(SteppedRadio(511, false), 511);
     EXPECT_EQ(SteppedRadio(511, true), 512);

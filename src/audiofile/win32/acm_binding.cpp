@@ -145,18 +145,24 @@ void PrepareAcmHeader(uint8_t* source, uint32_t sourceLength, uint8_t* destinati
     PrepareHeader();
 }
 
-uint32_t AcmConvert(uint8_t* source, uint32_t length) {
+uint32_t AcmConvert(uint8_t* source, uint32_t length, uint8_t* destination, uint32_t capacity) {
     if (acm.headerPrepared) fn.unprepare(acm.stream, &acm.header, 0);
     acm.headerPrepared = false;
     acm.header.pbSrc = source;
     acm.header.cbSrcLength = length;
+    acm.header.pbDst = destination;
+    acm.header.cbDstLength = capacity;
     PrepareHeader();
-    ShowMmError(fn.convert(acm.stream, &acm.header, 0), "acm_convert");
+    const DWORD flags = acm.startNext ? ACM_STREAMCONVERTF_START : 0;
+    acm.startNext = false;
+    ShowMmError(fn.convert(acm.stream, &acm.header, flags), "acm_convert");
     return acm.header.cbDstLengthUsed;
 }
 
 void ResetAcmStream() {
-    if (acm.stream != nullptr) ShowMmError(fn.reset(acm.stream, 0), "acm_reset");
+    if (acm.stream == nullptr) return;
+    ShowMmError(fn.reset(acm.stream, 0), "acm_reset");
+    acm.startNext = true;
 }
 
 void CloseAcmStream() {

@@ -25,6 +25,7 @@ struct AcmBinding {
     bool headerPrepared = false;  // the stream holds `header` prepared
     WAVEFORMATEX target = {};     // 16-bit PCM, the file's channels and rate
     uint32_t outputSize = 0;      // PCM bytes one one-time length may give
+    bool startNext = false;       // the next conversion begins a new stream
 };
 
 extern AcmBinding acm;
@@ -38,9 +39,12 @@ void LoadAcm(uint32_t oneTimeLength, bool quietOpenFailure);
 // Points the stream header's destination at `destination` (the staging
 // buffer) with the output size, its source at `source`, and prepares it.
 void PrepareAcmHeader(uint8_t* source, uint32_t sourceLength, uint8_t* destination);
-// Converts `length` bytes at `source` into the destination; returns the
-// decoded byte count.
-uint32_t AcmConvert(uint8_t* source, uint32_t length);
+// Converts `length` bytes at `source` into `destination` (room for
+// `capacity` bytes); returns the decoded byte count.
+uint32_t AcmConvert(uint8_t* source, uint32_t length, uint8_t* destination, uint32_t capacity);
+// Drops what the codec holds of the stream so far: the next conversion
+// starts afresh (a synchronous stream's reset alone leaves the codec as
+// it is; the conversion's start flag is what clears it).
 void ResetAcmStream();
 // Unprepares the header if it is prepared, then closes the stream if one is
 // open; does nothing otherwise, so it may be called at any end of a run.

@@ -30,6 +30,13 @@ MemoryDecoder vorbis;
 // Drops the delays and padding of a tagged MP3 from the codec's output.
 PcmSpanCutter mp3Span;
 uint8_t* acmDestination = nullptr;
+uint32_t acmSourceLength = 0;  // the one-time length the stream was sized for
+// What DecodeFollowing reads and decodes; kept, as the stream's header
+// still points at them until the next conversion.
+std::vector<uint8_t> followingSource, followingPcm;
+
+// Enough MPEG data for a few frames at any bit rate a seam fades over.
+constexpr uint32_t kFollowingSourceBytes = 4096;
 
 // Decodes the open Ogg file whole and describes its PCM in the record and
 // the format state; false after the message of what went wrong.
@@ -86,6 +93,7 @@ void PrepareDecoder(uint8_t* source, uint32_t sourceLength, uint8_t* destination
     if (!vorbis.sound) {
         PrepareAcmHeader(source, sourceLength, destination);
         acmDestination = destination;
+        acmSourceLength = sourceLength;
         mp3Span.Restart();
         return;
     }
@@ -94,8 +102,31 @@ void PrepareDecoder(uint8_t* source, uint32_t sourceLength, uint8_t* destination
 }
 
 uint32_t DecodeBuffer(uint8_t* source, uint32_t length) {
-    if (!vorbis.sound) return mp3Span.Cut(acmDestination, AcmConvert(source, length));
+    if (!vorbis.sound)
+        return mp3Span.Cut(acmDestination,
+                           AcmConvert(source, length, acmDestination, acm.outputSize));
     return vorbis.sound->TakeShare(length, vorbis.destination);
+}
+
+uint32_t DecodeFollowing(uint32_t bytes, uint32_t sourceLeft, std::vector<uint8_t>& following) {
+    if (vorbis.sound) {
+        following.resize(bytes);
+        following.resize(vorbis.sound->Following(bytes / vorbis.sound->BlockAlign(),
+                                                 following.data()));
+        return 0;
+    }
+    following.clear();
+    if (acm.stream == nullptr) return 0;
+    followingSource.resize(std::min({sourceLeft, kFollowingSourceBytes, acmSourceLength}));
+    const uint32_t read = playFile.file->Read(followingSource.data(),
+                                              static_cast<uint32_t>(followingSource.size()));
+    if (read == 0) return 0;
+    followingPcm.resize(acm.outputSize);
+    const uint32_t n = mp3Span.Cut(
+        followingPcm.data(),
+        AcmConvert(followingSource.data(), read, followingPcm.data(), acm.outputSize));
+    following.assign(followingPcm.begin(), followingPcm.begin() + std::min(n, bytes));
+    return read;
 }
 
 void ResetDecoder() {
@@ -119,11 +150,14 @@ bool MoveDecoder(uint32_t dataStart, uint32_t dataSize, uint32_t wanted, double 
     const uint64_t skip = playFile.gapless ? DecodedSpan(playFile.gaplessInfo).skipFrames : 0;
     const uint64_t target =
         static_cast<uint64_t>(std::max(seconds, 0.0) * acm.target.nSamplesPerSec) + skip;
-    // A restarted codec gives frame j's sound after its lag; the frame before
-    // the one holding the time refills the bit reservoir of that one.
+    // A restarted codec gives frame j's sound after its lag. A frame's data
+    // may begin up to 511 bytes back (its bit reservoir), more than one
+    // frame at low rates, so decoding restarts two frames before the one
+    // that holds the time.
     const uint64_t spf = first.samplesPerFrame;
-    const uint64_t lead = kAcmMp3DecoderDelay + spf;
-    const uint64_t frame = target > lead ? (target - kAcmMp3DecoderDelay) / spf - 1 : 0;
+    constexpr uint64_t kLeadFrames = 2;
+    const uint64_t lead = kAcmMp3DecoderDelay + kLeadFrames * spf;
+    const uint64_t frame = target > lead ? (target - kAcmMp3DecoderDelay) / spf - kLeadFrames : 0;
     MpegFramePlace place;
     if (!FindMpegFrame(*playFile.file, dataStart, dataSize, dataSize, place, frame)) return false;
     ResetAcmStream();

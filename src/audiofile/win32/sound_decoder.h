@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 namespace lomvex {
 
@@ -32,6 +33,12 @@ void PrepareDecoder(uint8_t* source, uint32_t sourceLength, uint8_t* destination
 // Converts `length` bytes read from the file at `source`; returns the
 // decoded byte count.
 uint32_t DecodeBuffer(uint8_t* source, uint32_t length);
+// The sound that follows what DecodeBuffer gave last, at most `bytes` of
+// PCM, into `following`, for a seam that moves the decoder next: the
+// compression manager's stream decodes a little more of the file (at most
+// `sourceLeft` bytes, read from where the file stands), the Vorbis decode
+// only looks ahead. Returns the file bytes it read.
+uint32_t DecodeFollowing(uint32_t bytes, uint32_t sourceLeft, std::vector<uint8_t>& following);
 void ResetDecoder();
 // A jump: makes the next DecodeBuffer give the sound from data offset
 // `wanted` of the open file (data of `dataSize` bytes at `dataStart`),

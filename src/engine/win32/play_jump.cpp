@@ -26,12 +26,15 @@ uint32_t oggByteRate = 0;  // 0: the format's byte rate
 bool MoveSourceTo(int tenths, uint32_t& offset) {
     const uint32_t wanted =
         BlockOffsetOfTenths(tenths, PositionByteRate(), run.blockAlign, playFile.dataSize);
-    if (IsDecoding()) {
-        if (!MoveDecoder(dataStart, playFile.dataSize, wanted, tenths / 10.0, offset)) return false;
-    } else {
-        offset = wanted;
-    }
-    return offset < playFile.dataSize && playFile.file->Seek(dataStart + offset);
+    RiffFile& file = *playFile.file;
+    // Finding an MPEG frame walks the file: a failed move puts it back.
+    const uint32_t at = file.Tell();
+    offset = wanted;
+    if ((!IsDecoding() || MoveDecoder(dataStart, playFile.dataSize, wanted, tenths / 10.0, offset)) &&
+        offset < playFile.dataSize && file.Seek(dataStart + offset))
+        return true;
+    file.Seek(at);
+    return false;
 }
 
 uint32_t PositionByteRate() {
@@ -64,7 +67,7 @@ int PlayPositionTenths() {
 
 void MovePlayPosition(int tenths) {
     if (run.mode != kEnginePlay) return;
-    tenths = MovedPosition(tenths, 0, SongTenths());
+    tenths = PositionInLoop(PlayLoop(), MovedPosition(tenths, 0, SongTenths()));
     if (!run.playing) {
         startTenths = tenths;
         return;

@@ -11,16 +11,18 @@ namespace lomvex {
 int SongTenths();
 // Where the song plays now: the run's position, or where Play starts.
 int PlayPositionTenths();
-// Moves the playing position to `tenths` (kept inside the song): heard at
-// once while playing or paused, kept for Play otherwise. A file that cannot
-// be moved in keeps playing where it is.
+// Moves the playing position to `tenths` (kept inside the song, and inside
+// a playing loop: at or past its End, to its Start): heard at once while
+// playing or paused, kept for Play otherwise. A file that cannot be moved
+// in keeps playing where it is.
 void MovePlayPosition(int tenths);
 // Play starts at the start again, with no loop: another file was opened.
 void ResetPlayPosition();
 
 // Moves the source of the running run towards `tenths` (the data offset
 // from where it reads on goes into `offset`), leaving the ring and the
-// stages as they are; false when it cannot move.
+// stages as they are; false when it cannot move, the file read on from
+// where it stood.
 bool MoveSourceTo(int tenths, uint32_t& offset);
 
 // The source bytes a second of the open song takes: the format's byte

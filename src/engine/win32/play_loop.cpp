@@ -1,12 +1,14 @@
 // The loop's wrap in the buffer cycle.
 #include "engine/win32/play_loop.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "audiofile/format_state.h"
 #include "audiofile/win32/play_file_binding.h"
 #include "audiofile/win32/sound_decoder.h"
 #include "base/run_state.h"
+#include "dsp/pcm_frames.h"
 #include "engine/loop_fade.h"
 #include "engine/win32/engine_state.h"
 #include "engine/win32/play_jump.h"
@@ -30,12 +32,13 @@ uint32_t EndOffset() {
 }
 
 // Reads the PCM that follows End, where the file stands after the read
-// that ended there.
-void ReadTail(uint32_t frames, uint32_t remaining) {
-    uint32_t bytes = frames * run.blockAlign;
-    if (bytes > remaining) bytes = remaining;
-    seam.tail.resize(bytes);
-    seam.tail.resize(playFile.file->Read(seam.tail.data(), bytes));
+// that ended there (at most `bytes`), and puts the file back.
+void ReadTail(uint32_t bytes, uint32_t remaining) {
+    RiffFile& file = *playFile.file;
+    const uint32_t at = file.Tell();
+    seam.tail.resize(std::min(bytes, remaining));
+    seam.tail.resize(file.Read(seam.tail.data(), static_cast<uint32_t>(seam.tail.size())));
+    file.Seek(at);
 }
 
 }  // namespace
@@ -55,6 +58,10 @@ void ResetLoopSeam() {
     for (bool& w : seam.wrapped) w = false;
 }
 
+bool LoopWrapsAfter(uint32_t readEnd) {
+    return loop.Plays() && readEnd >= EndOffset();
+}
+
 uint32_t LoopReadLength(uint32_t position, uint32_t n) {
     if (!loop.Plays()) return n;
     const uint32_t end = EndOffset();
@@ -70,17 +77,21 @@ void CloseLoopSeam(int i, uint8_t* pcm, uint32_t bytes, uint32_t readEnd, uint32
                           frames, formatState.layout);
         seam.pending = false;
     }
-    if (!loop.Plays() || readEnd != EndOffset()) return;
-    const bool decoding = IsDecoding();
-    if (!decoding) ReadTail(frames, remaining);
+    if (!LoopWrapsAfter(readEnd)) return;
+    // The sound after End fades out under the sound from Start: read (or,
+    // for a compressed file, decoded) before the source moves away.
+    const uint32_t tailBytes = frames * LayoutBytesPerFrame(formatState.layout);
+    uint32_t consumed = 0;
+    if (IsDecoding())
+        consumed = DecodeFollowing(tailBytes, remaining, seam.tail);
+    else
+        ReadTail(tailBytes, remaining);
     uint32_t offset = 0;
     if (!MoveSourceTo(loop.start, offset)) {
+        // Playing goes on past End; a decoder has taken what it read.
+        remaining -= consumed;
         ResetLoopSeam();
         return;
-    }
-    if (decoding) {
-        seam.tail.clear();
-        FadeOutLoopEnd(pcm, bytes, frames, formatState.layout);
     }
     remaining = playFile.dataSize - offset;
     seam.pending = true;

@@ -1,6 +1,8 @@
 // The playback buffer cycle.
 #include "engine/win32/playback.h"
 
+#include <algorithm>
+
 #include "audiofile/format_record.h"
 #include "audiofile/format_state.h"
 #include "audiofile/win32/acm_binding.h"
@@ -34,9 +36,7 @@ namespace {
 uint32_t NextReadLength() {
     const uint32_t n = LoopReadLength(playFile.dataSize - playFile.remaining,
                                       TempoReadLength(run.oneTimeLength, run.blockAlign, RunTempo()));
-    if (n < playFile.remaining) return n;
-    engine.endOfData = true;
-    return playFile.remaining;
+    return std::min(n, playFile.remaining);
 }
 
 // Reads, decodes and processes `n` source bytes into ring buffer `i`;
@@ -47,6 +47,8 @@ uint32_t FillRingBuffer(HDC dc, int i, uint32_t n, bool& readFailed) {
     if (IsDecoding()) n = DecodeBuffer(engine.buffer[i], n);
     CloseLoopSeam(i, engine.buffer[kStagingBuffer], n, playFile.dataSize - playFile.remaining,
                   playFile.remaining);
+    // The data ends with this buffer unless the loop went back to Start.
+    engine.endOfData = playFile.remaining == 0;
     uint32_t output = ProcessBuffer(GraphDisplay(dc), PlayRoles(i), n, engine.endOfData);
     if (output > 0) return output;
     if (IsDecoding()) acm.header.cbDstLengthUsed = 4;

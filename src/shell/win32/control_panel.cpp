@@ -164,13 +164,6 @@ void ForEachSubclassed(void (*action)(HWND)) {
     for (HWND preset : controls.presets) action(preset);
 }
 
-void Subclass(HWND control) {
-    if (control == nullptr) return;
-    int index = GetDlgCtrlID(control) - kFirstSubclassedId;
-    if (index < 0 || index >= kSubclassedCount) return;
-    previousProcedures[index] = reinterpret_cast<::WNDPROC>(
-        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CONTROLPROC)));
-}
 
 void RedrawBalanceValue() {
     HDC dc = GetDC(mainWindow);
@@ -215,8 +208,16 @@ bool CreateControls() {
     return true;
 }
 
+void SubclassControl(HWND control) {
+    if (control == nullptr) return;
+    int index = GetDlgCtrlID(control) - kFirstSubclassedId;
+    if (index < 0 || index >= kSubclassedCount) return;
+    previousProcedures[index] = reinterpret_cast<::WNDPROC>(
+        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CONTROLPROC)));
+}
+
 void SubclassControls() {
-    ForEachSubclassed(Subclass);
+    ForEachSubclassed(SubclassControl);
 }
 
 ::WNDPROC PreviousControlProcedure(int id) {

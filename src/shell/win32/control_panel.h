@@ -41,10 +41,10 @@ struct ControlHandles {
 
 extern ControlHandles controls;
 
-// The subclassed controls are 508..555; their previous window procedures are
-// kept at id - 508.
+// The subclassed controls are 508..555 and the position bar, 556; their
+// previous window procedures are kept at id - 508.
 constexpr int kFirstSubclassedId = 508;
-constexpr int kSubclassedCount = 48;
+constexpr int kSubclassedCount = 49;
 
 // Creates the 80 controls as children of `mainWindow`, in table order, then
 // sets the sibling order of the labels, the radio check marks (the radio of
@@ -59,6 +59,8 @@ bool CreateControls();
 // Replaces the window procedure of the 48 controls 508..555 with CONTROLPROC,
 // keeping the previous ones. Call once, after CreateControls.
 void SubclassControls();
+// The same for one control made later (the position bar).
+void SubclassControl(HWND control);
 
 // The previous window procedure of control `id`, or null.
 ::WNDPROC PreviousControlProcedure(int id);

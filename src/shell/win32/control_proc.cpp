@@ -37,6 +37,8 @@ FocusFacts CurrentFocusFacts() {
         HWND window = GetDlgItem(mainWindow, id);
         facts.SetEnabled(id, window != nullptr && IsWindowEnabled(window));
     }
+    HWND position = GetDlgItem(mainWindow, IDC_POSITION);
+    facts.positionBar = position != nullptr && IsWindowEnabled(position);
     return facts;
 }
 

@@ -11,6 +11,7 @@
 #include "engine/win32/save_output.h"
 #include "resources/ids.h"
 #include "shell/position_bar_rules.h"
+#include "shell/win32/control_panel.h"
 #include "shell/shell_texts.h"
 #include "shell/win32/main_window.h"
 
@@ -91,6 +92,7 @@ bool CreatePositionBar() {
                       mainWindow, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_POSITION)),
                       GetModuleHandleA(nullptr), nullptr);
     if (positionBar == nullptr) return false;
+    SubclassControl(positionBar);  // Tab and Shift+Tab, F1, as on the other bars
     SetScrollRange(positionBar, SB_CTL, 0, 0, FALSE);
     loopStrip = CreateWindowA("STATIC", "", WS_CHILD | SS_BLACKRECT, 0, 0, 0, 0, mainWindow,
                               nullptr, GetModuleHandleA(nullptr), nullptr);
@@ -149,6 +151,9 @@ void OnLoopCommand(int id) {
             ClearPlayLoop();
             break;
     }
+    // A loop that now plays behind the position takes playing back to Start.
+    const int now = PlayPositionTenths();
+    if (PositionInLoop(loop, now) != now) MovePlayPosition(now);
     UpdatePositionBar();
 }
 
