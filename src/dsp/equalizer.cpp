@@ -1,6 +1,7 @@
 // Graphic, parametric and Easy Setting gains over the bin pairs of a frame.
 #include "dsp/equalizer.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -44,37 +45,33 @@ double BarGain(const int* bars, int j) {
     return table[t - kBarPositionMin];
 }
 
+// Bins lo..hi and their mirrors n-1-hi..n-1-lo of both arrays times
+// `gain`: contiguous runs, so the loops go several bins at a time.
+void ScaleBand(double* re, double* im, int n, int lo, int hi, double gain) {
+    for (int i = lo; i <= hi; ++i) re[i] *= gain, im[i] *= gain;
+    for (int i = n - 1 - hi; i <= n - 1 - lo; ++i) re[i] *= gain, im[i] *= gain;
+}
+
 // Below 4096 points: ten octave bands on the even bars, each band ending
-// where the bin index reaches the next power of two.
+// where the bin index reaches the next power of two (walking down from the
+// top bin, the band of a bar takes the bins down to and with its edge).
 void ApplyOctaveBands(const int* bars, double* re, double* im, int n) {
-    int j = 18;
     int edge = n / 4;
-    double gain = BarGain(bars, j);
-    for (int i = n / 2 - 1; i >= 0; --i) {
-        ScalePair(re, im, n, i, gain);
-        if (i == edge) {
-            edge /= 2;
-            j -= 2;
-            if (j < 0) return;
-            gain = BarGain(bars, j);
-        }
+    for (int j = 18, hi = n / 2 - 1; j >= 0 && hi >= 0; j -= 2, edge /= 2) {
+        ScaleBand(re, im, n, edge, hi, BarGain(bars, j));
+        hi = edge - 1;
     }
 }
 
 // From 4096 points: twenty half-octave bands on every bar. The boundary is
-// divided by 1.4142 (not the exact square root of 2) at each step.
+// divided by 1.4142 (not the exact square root of 2) at each step; a band
+// takes the bins down to and with the last one not above it.
 void ApplyHalfOctaveBands(const int* bars, double* re, double* im, int n) {
-    int j = 19;
     double edge = n * 1.4142 / 4;
-    double gain = BarGain(bars, j);
-    for (int i = n / 2 - 1; i >= 0; --i) {
-        ScalePair(re, im, n, i, gain);
-        if (i <= edge) {
-            edge /= 1.4142;
-            --j;
-            if (j < 0) return;
-            gain = BarGain(bars, j);
-        }
+    for (int j = 19, hi = n / 2 - 1; j >= 0 && hi >= 0; --j, edge /= 1.4142) {
+        const int lo = std::min(hi, static_cast<int>(std::floor(edge)));
+        ScaleBand(re, im, n, lo, hi, BarGain(bars, j));
+        hi = lo - 1;
     }
 }
 

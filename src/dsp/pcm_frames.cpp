@@ -2,6 +2,11 @@
 #include "dsp/pcm_frames.h"
 
 #include <cmath>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace lomvex {
 namespace {
@@ -17,6 +22,61 @@ inline void StoreSample(uint8_t* p, bool sixteen, double v) {
         *p = ToPcm8(v);
     }
 }
+
+#if defined(__SSE2__)
+// Two doubles as ToPcm16 makes them, in the low two 32-bit lanes: NaN to 0,
+// clipped, truncated toward zero.
+inline __m128i Pcm16Pair(__m128d v) {
+    v = _mm_and_pd(v, _mm_cmpord_pd(v, v));
+    v = _mm_min_pd(_mm_max_pd(v, _mm_set1_pd(-32768.0)), _mm_set1_pd(32767.0));
+    return _mm_cvttpd_epi32(v);
+}
+
+inline __m128d LoadSum(const double* a, const double* add, int t) {
+    const __m128d v = _mm_loadu_pd(a + t);
+    return add ? _mm_add_pd(v, _mm_loadu_pd(add + t)) : v;
+}
+
+// The 16-bit layouts two frames at a time; returns the frames read.
+int ReadPcm16Pairs(const uint8_t* in, bool stereo, int count, double* re, double* im) {
+    int t = 0;
+    for (; t + 2 <= count; t += 2) {
+        if (stereo) {
+            __m128i frames = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(in + 4 * t));
+            // Sign-extended to 32 bits, then left, left, right, right.
+            frames = _mm_srai_epi32(_mm_unpacklo_epi16(frames, frames), 16);
+            frames = _mm_shuffle_epi32(frames, _MM_SHUFFLE(3, 1, 2, 0));
+            _mm_storeu_pd(re + t, _mm_cvtepi32_pd(frames));
+            _mm_storeu_pd(im + t, _mm_cvtepi32_pd(_mm_unpackhi_epi64(frames, frames)));
+        } else {
+            int32_t two = 0;
+            std::memcpy(&two, in + 2 * t, sizeof two);
+            const __m128i samples = _mm_cvtsi32_si128(two);
+            _mm_storeu_pd(re + t,
+                          _mm_cvtepi32_pd(_mm_srai_epi32(_mm_unpacklo_epi16(samples, samples), 16)));
+        }
+    }
+    return t;
+}
+
+// The 16-bit layouts two frames at a time; returns the frames written.
+int WritePcm16Pairs(uint8_t* out, bool stereo, int count, const double* re, const double* im,
+                    const double* addRe, const double* addIm) {
+    int t = 0;
+    for (; t + 2 <= count; t += 2) {
+        const __m128i first = Pcm16Pair(LoadSum(re, addRe, t));
+        if (stereo) {
+            const __m128i second = Pcm16Pair(LoadSum(im, addIm, t));
+            const __m128i frames = _mm_unpacklo_epi32(first, second);
+            _mm_storel_epi64(reinterpret_cast<__m128i*>(out + 4 * t), _mm_packs_epi32(frames, frames));
+        } else {
+            const int32_t two = _mm_cvtsi128_si32(_mm_packs_epi32(first, first));
+            std::memcpy(out + 2 * t, &two, sizeof two);
+        }
+    }
+    return t;
+}
+#endif
 
 }  // namespace
 
@@ -38,7 +98,11 @@ void ReadPcmFrames(const uint8_t* in, int layout, int count, double* re, double*
     const bool stereo = (layout & kLayoutStereo) != 0;
     if (layout & kLayout16Bit) {
         const int step = stereo ? 4 : 2;
-        for (int t = 0; t < count; ++t, in += step) {
+        int t = 0;
+#if defined(__SSE2__)
+        t = ReadPcm16Pairs(in, stereo, count, re, im);
+#endif
+        for (in += t * step; t < count; ++t, in += step) {
             re[t] = Sample16(in);
             if (stereo) im[t] = Sample16(in + 2);
         }
@@ -57,7 +121,12 @@ void WritePcmFrames(uint8_t* out, int layout, int count, const double* re, const
     const bool sixteen = (layout & kLayout16Bit) != 0;
     const int sampleBytes = sixteen ? 2 : 1;
     const int step = LayoutBytesPerFrame(layout);
-    for (int t = 0; t < count; ++t, out += step) {
+    int t = 0;
+#if defined(__SSE2__)
+    // Little-endian targets only have SSE2: the lanes are the bytes' order.
+    if (sixteen) t = WritePcm16Pairs(out, stereo, count, re, im, addRe, addIm);
+#endif
+    for (out += t * step; t < count; ++t, out += step) {
         StoreSample(out, sixteen, addRe ? re[t] + addRe[t] : re[t]);
         if (stereo) StoreSample(out + sampleBytes, sixteen, addIm ? im[t] + addIm[t] : im[t]);
     }

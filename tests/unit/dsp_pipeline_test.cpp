@@ -173,6 +173,31 @@ TEST(DspPcmFrames, OutputIsClippedAndTruncated) {
     EXPECT_EQ(ToPcm8(127.5), 255);
     EXPECT_EQ(ToPcm8(-128.5), 0);
     EXPECT_EQ(ToPcm8(NAN), 128);
+    // Whole frames give each sample as ToPcm16 does, in both 16-bit layouts,
+    // with and without the added arrays, and with a frame left over; read
+    // back, they give the same samples.
+    const std::vector<double> re = {32767.5, -32768.5, -0.9, NAN, 1e300, -INFINITY, 12.7},
+                              im = {-3.99, 40000, -1e-300, 2.5, NAN, INFINITY, -12.7},
+                              add = {0.5, -0.5, 1.0, -1.0, 0.25, 3.0, -0.75};
+    for (int layout : {1, 3}) {
+        for (const double* extra : {static_cast<const double*>(nullptr), add.data()}) {
+            const int n = static_cast<int>(re.size());
+            std::vector<uint8_t> out(n * LayoutBytesPerFrame(layout));
+            WritePcmFrames(out.data(), layout, n, re.data(), im.data(), extra, extra);
+            std::vector<double> backRe(n), backIm(n);
+            ReadPcmFrames(out.data(), layout, n, backRe.data(), backIm.data());
+            for (int t = 0; t < n; ++t) {
+                const int c = LayoutChannels(layout);
+                const double e = extra ? extra[t] : 0.0;
+                EXPECT_EQ(ReadSample16(&out[2 * c * t]), ToPcm16(re[t] + e)) << t;
+                EXPECT_EQ(backRe[t], ToPcm16(re[t] + e)) << t;
+                if (c == 2) {
+                    EXPECT_EQ(ReadSample16(&out[4 * t + 2]), ToPcm16(im[t] + e)) << t;
+                    EXPECT_EQ(backIm[t], ToPcm16(im[t] + e)) << t;
+                }
+            }
+        }
+    }
 }
 
 TEST_F(DspPipeline, SavingMixedChannelsWritesMono) {
