@@ -312,7 +312,8 @@ TEST_P(FormatPositionTest, ALoopRepeatsItsSecondsAndNothingAfterItsEnd) {
     // loudest of these tones makes itself (2 pi f A / rate, about 470). A
     // step into or out of a run of exact zeros is silence from the test's
     // sound route, which can fall behind on a loaded machine, not from the
-    // program; a gap of any length still fails the power check below.
+    // program; a gap longer than about 12 ms still fails the power check
+    // below.
     double largest = 0;
     for (size_t i = 1; i < left.size(); ++i)
         if (!BesideRouteSilence(left, i))
