@@ -1,6 +1,7 @@
 // The keyboard behaviour shared by the main window's controls (ids 508 to
-// 555, and the position bar, 556): the Tab and Shift+Tab focus order, the arrow keys on the channel
-// operation radio buttons and which keys copy a control's value.
+// 555, and the position bar, 556): the Tab and Shift+Tab focus order, the
+// arrow keys on the channel operation radio buttons and which keys copy a
+// control's value.
 #pragma once
 
 #include <cstdint>

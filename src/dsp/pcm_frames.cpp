@@ -11,9 +11,13 @@
 namespace lomvex {
 namespace {
 
-inline double Sample16(const uint8_t* p) { return ReadSample16(p); }
+inline double Sample16(const uint8_t* p) {
+    return ReadSample16(p);
+}
 
-inline void Store16(uint8_t* p, double v) { WriteSample16(p, ToPcm16(v)); }
+inline void Store16(uint8_t* p, double v) {
+    WriteSample16(p, ToPcm16(v));
+}
 
 inline void StoreSample(uint8_t* p, bool sixteen, double v) {
     if (sixteen) {
@@ -52,8 +56,8 @@ int ReadPcm16Pairs(const uint8_t* in, bool stereo, int count, double* re, double
             int32_t two = 0;
             std::memcpy(&two, in + 2 * t, sizeof two);
             const __m128i samples = _mm_cvtsi32_si128(two);
-            _mm_storeu_pd(re + t,
-                          _mm_cvtepi32_pd(_mm_srai_epi32(_mm_unpacklo_epi16(samples, samples), 16)));
+            _mm_storeu_pd(
+                re + t, _mm_cvtepi32_pd(_mm_srai_epi32(_mm_unpacklo_epi16(samples, samples), 16)));
         }
     }
     return t;
@@ -68,7 +72,8 @@ int WritePcm16Pairs(uint8_t* out, bool stereo, int count, const double* re, cons
         if (stereo) {
             const __m128i second = Pcm16Pair(LoadSum(im, addIm, t));
             const __m128i frames = _mm_unpacklo_epi32(first, second);
-            _mm_storel_epi64(reinterpret_cast<__m128i*>(out + 4 * t), _mm_packs_epi32(frames, frames));
+            _mm_storel_epi64(reinterpret_cast<__m128i*>(out + 4 * t),
+                             _mm_packs_epi32(frames, frames));
         } else {
             const int32_t two = _mm_cvtsi128_si32(_mm_packs_epi32(first, first));
             std::memcpy(out + 2 * t, &two, sizeof two);

@@ -259,8 +259,7 @@ TEST_F(PositionTest, AMoveWhilePausedIsHeardOnContinue) {
 // Every kind of file rises alike: a move before Play starts the WAV at a
 // block, the MP3 at a frame and the Ogg file at its decoded share, each at
 // the pitch of the second moved to.
-class FormatPositionTest : public PositionTest,
-                           public ::testing::WithParamInterface<const char*> {
+class FormatPositionTest : public PositionTest, public ::testing::WithParamInterface<const char*> {
    protected:
     void SetUp() override { Open(GetParam()); }
 };

@@ -111,20 +111,20 @@ uint32_t DecodeBuffer(uint8_t* source, uint32_t length) {
 uint32_t DecodeFollowing(uint32_t bytes, uint32_t sourceLeft, std::vector<uint8_t>& following) {
     if (vorbis.sound) {
         following.resize(bytes);
-        following.resize(vorbis.sound->Following(bytes / vorbis.sound->BlockAlign(),
-                                                 following.data()));
+        following.resize(
+            vorbis.sound->Following(bytes / vorbis.sound->BlockAlign(), following.data()));
         return 0;
     }
     following.clear();
     if (acm.stream == nullptr) return 0;
     followingSource.resize(std::min({sourceLeft, kFollowingSourceBytes, acmSourceLength}));
-    const uint32_t read = playFile.file->Read(followingSource.data(),
-                                              static_cast<uint32_t>(followingSource.size()));
+    const uint32_t read =
+        playFile.file->Read(followingSource.data(), static_cast<uint32_t>(followingSource.size()));
     if (read == 0) return 0;
     followingPcm.resize(acm.outputSize);
-    const uint32_t n = mp3Span.Cut(
-        followingPcm.data(),
-        AcmConvert(followingSource.data(), read, followingPcm.data(), acm.outputSize));
+    const uint32_t n =
+        mp3Span.Cut(followingPcm.data(),
+                    AcmConvert(followingSource.data(), read, followingPcm.data(), acm.outputSize));
     following.assign(followingPcm.begin(), followingPcm.begin() + std::min(n, bytes));
     return read;
 }

@@ -30,7 +30,8 @@ bool MoveSourceTo(int tenths, uint32_t& offset) {
     // Finding an MPEG frame walks the file: a failed move puts it back.
     const uint32_t at = file.Tell();
     offset = wanted;
-    if ((!IsDecoding() || MoveDecoder(dataStart, playFile.dataSize, wanted, tenths / 10.0, offset)) &&
+    if ((!IsDecoding() ||
+         MoveDecoder(dataStart, playFile.dataSize, wanted, tenths / 10.0, offset)) &&
         offset < playFile.dataSize && file.Seek(dataStart + offset))
         return true;
     file.Seek(at);

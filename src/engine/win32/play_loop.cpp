@@ -27,8 +27,7 @@ struct Seam {
 Seam seam;
 
 uint32_t EndOffset() {
-    return BlockOffsetOfTenths(loop.end, PositionByteRate(), run.blockAlign,
-                               playFile.dataSize);
+    return BlockOffsetOfTenths(loop.end, PositionByteRate(), run.blockAlign, playFile.dataSize);
 }
 
 // Reads the PCM that follows End, where the file stands after the read
