@@ -1,4 +1,4 @@
-// Averaged phase-transform cross spectrum and its lag search.
+// Averaged, voice-weighted cross spectrum and its lag search.
 #include "dsp/voice_delay.h"
 
 #include <algorithm>
@@ -49,13 +49,17 @@ bool MakeChannelDelay(ChannelDelay& delay, int n, double sampleRate) {
 }
 
 void AddDelayFrame(ChannelDelay& d, const double* leftRe, const double* leftIm,
-                   const double* rightRe, const double* rightIm) {
+                   const double* rightRe, const double* rightIm, const double* voice) {
     for (int k = d.fromBin; k < d.toBin; ++k) {
         const double re = leftRe[k] * rightRe[k] + leftIm[k] * rightIm[k];
         const double im = leftIm[k] * rightRe[k] - leftRe[k] * rightIm[k];
-        const double unit = (1.0 - kAverage) / (std::sqrt(re * re + im * im) + kTiny);
-        d.crossRe[k] = kAverage * d.crossRe[k] + unit * re;
-        d.crossIm[k] = kAverage * d.crossIm[k] + unit * im;
+        const double weight = (1.0 - kAverage) * voice[k];
+        // Each bin by the square root of its magnitude: between the phase
+        // transform (every bin alike, so a weak bin beside a harmonic counts
+        // as much as the harmonic) and the plain cross spectrum.
+        const double unit = weight / (std::sqrt(std::sqrt(re * re + im * im)) + kTiny);
+        d.crossRe[k] = (1.0 - weight) * d.crossRe[k] + unit * re;
+        d.crossIm[k] = (1.0 - weight) * d.crossIm[k] + unit * im;
     }
     if (++d.frames % kSearchEvery != 0 || d.toBin <= d.fromBin) return;
     // Whole samples first, then quarter samples around the best of them.

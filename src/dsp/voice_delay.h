@@ -4,9 +4,10 @@
 // both channels but not at the same time: 0.3 ms turns its phase between
 // the channels by a full cycle at 3.3 kHz, and a mask that looks for what
 // both channels hold in phase no longer finds it. The lag is found as the
-// peak of the generalized cross-correlation with phase transform over the
-// voice's band, from the cross spectrum averaged over about a second, and
-// the right channel is turned by it before the centre is measured.
+// peak of the generalized cross-correlation over the voice's band, from the
+// cross spectrum of the bins that hold the voice's harmonics averaged over
+// about a second (each bin weighed by the square root of its magnitude),
+// and the right channel is turned by it before the centre is measured.
 #pragma once
 
 #include <memory>
@@ -27,9 +28,12 @@ struct ChannelDelay {
 bool MakeChannelDelay(ChannelDelay& delay, int n, double sampleRate);
 
 // Adds one frame's spectra (bins 0 .. n/2) to the average and, every few
-// frames, finds the lag again.
+// frames, finds the lag again. `voice` (bins 0 .. n/2, 0 to 1) weighs each
+// bin by how much it holds the voice: the centred bass and drums are in
+// both channels without a lag, and where they outweigh the voice, or
+// while it rests, an unweighted average would find their lag instead.
 void AddDelayFrame(ChannelDelay& delay, const double* leftRe, const double* leftIm,
-                   const double* rightRe, const double* rightIm);
+                   const double* rightRe, const double* rightIm, const double* voice);
 
 // Turns bins 0 .. n/2 of a right channel's spectrum by `lag` samples: a
 // positive lag moves it earlier, a negative one later.

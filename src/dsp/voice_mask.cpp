@@ -166,7 +166,7 @@ void AddVoiceFrame(VoiceMask& m, const double* re, const double* im) {
         lr[k] = 0.5 * (a + c), li[k] = 0.5 * (b - d);
         rr[k] = 0.5 * (b + d), ri[k] = 0.5 * (c - a);
     }
-    AddDelayFrame(m.delay, lr, li, rr, ri);
+    AddDelayFrame(m.delay, lr, li, rr, ri, m.comb.get());
     m.lags[Slot(f)] = m.delay.lag;
     TurnSpectrum(rr, ri, m.n, m.delay.lag);
     for (int k = 0; k < m.bins; ++k) {

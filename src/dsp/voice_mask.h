@@ -48,7 +48,8 @@ struct VoiceMask {
     std::unique_ptr<double[]> wide;        // the same, the maximum over nearby bins
     std::unique_ptr<double[]> harmonic;    // scratch: harmonic centre of the masked frame
     std::unique_ptr<double[]> share;       // scratch: its harmonic share
-    std::unique_ptr<double[]> comb;        // scratch: harmonics of the voice
+    std::unique_ptr<double[]> comb;        // harmonics of the voice in the last masked frame;
+                                           // they weigh the next frame's lag search
     std::unique_ptr<double[]> compressed;  // scratch of the pitch tracker
     std::unique_ptr<double[]> reverb;      // memory of the voice's power per bin
 };
