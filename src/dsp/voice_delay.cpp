@@ -57,9 +57,9 @@ void AddDelayFrame(ChannelDelay& d, const double* leftRe, const double* leftIm,
         // Each bin by the square root of its magnitude: between the phase
         // transform (every bin alike, so a weak bin beside a harmonic counts
         // as much as the harmonic) and the plain cross spectrum.
-        const double unit = weight / (std::sqrt(std::sqrt(re * re + im * im)) + kTiny);
-        d.crossRe[k] = (1.0 - weight) * d.crossRe[k] + unit * re;
-        d.crossIm[k] = (1.0 - weight) * d.crossIm[k] + unit * im;
+        const double scale = weight / (std::sqrt(std::sqrt(re * re + im * im)) + kTiny);
+        d.crossRe[k] = (1.0 - weight) * d.crossRe[k] + scale * re;
+        d.crossIm[k] = (1.0 - weight) * d.crossIm[k] + scale * im;
     }
     if (++d.frames % kSearchEvery != 0 || d.toBin <= d.fromBin) return;
     // Whole samples first, then quarter samples around the best of them.

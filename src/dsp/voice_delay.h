@@ -20,7 +20,7 @@ struct ChannelDelay {
     double mostLag = 0.0;        // the largest lag looked for, in samples
     double lag = 0.0;            // samples the right channel is late; 0 until found
     long long frames = 0;
-    std::unique_ptr<double[]> crossRe, crossIm;  // averaged unit cross spectrum
+    std::unique_ptr<double[]> crossRe, crossIm;  // averaged weighted cross spectrum
 };
 
 // Makes `delay` for transforms of `n` points at `sampleRate`; false when the

@@ -315,11 +315,12 @@ TEST_P(FormatPositionTest, ALoopRepeatsItsSecondsAndNothingAfterItsEnd) {
     EXPECT_GE(seams.size(), 1u);
     // No click at the seams: no step between samples beyond what the
     // loudest of these tones makes itself (2 pi f A / rate, about 470). Only
-    // the spans around the seams count: away from them the played sound is
-    // plain decoding, and the test's sound route, which can fall behind on
-    // a loaded machine, has been seen to leave a step there. A step into or
-    // out of a run of exact zeros is silence from that route too; a gap
-    // longer than about 12 ms still fails the power check below.
+    // the spans around the seams count: a seam's click falls inside them,
+    // and away from them the played sound is plain decoding, which this
+    // test is not about. A step into or out of a run of exact zeros is
+    // silence from the test's sound route, which can fall behind on a
+    // loaded machine; a gap longer than about 12 ms still fails the power
+    // check below.
     for (const auto& [from, to] : seams) {
         double largest = 0;
         size_t largestAt = from;
