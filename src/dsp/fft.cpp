@@ -21,8 +21,9 @@
 //
 // Inner loops handle two neighbouring values at a time (Two): one vector
 // register on targets with SSE2, a plain pair elsewhere. Where the processor
-// has AVX the radix-4 passes take four at a time (fft_wide.cpp). Either way
-// each value goes through the same operations in the same order.
+// has AVX the radix-4 passes take four at a time (fft_wide.cpp), and where
+// it has AVX-512 eight at a time (fft_widest.cpp) from quarter length 8 on.
+// Either way each value goes through the same operations in the same order.
 #include "dsp/fft.h"
 
 #include <cmath>
@@ -32,6 +33,7 @@
 
 #include "dsp/fft_kernels.h"
 #include "dsp/fft_wide.h"
+#include "dsp/fft_widest.h"
 
 namespace lomvex {
 namespace {
@@ -56,10 +58,10 @@ int FirstSize(int m) {
     return m % 2 ? 8 : 4;
 }
 
-// Doubles of twiddles the radix-4 passes of N = Pow2(m) use: 6h per pass.
+// Doubles of twiddles the radix-4 passes of N = Pow2(m) take.
 size_t TwiddleCount(int m, int n) {
     size_t count = 0;
-    for (int h = FirstSize(m); 4 * h <= n; h *= 4) count += 6 * static_cast<size_t>(h);
+    for (int h = FirstSize(m); 4 * h <= n; h *= 4) count += PassTwiddles(h);
     return count;
 }
 
@@ -156,10 +158,16 @@ void Transform(const FftTables& t, double* re, double* im) {
     } else {
         SweepTiles<kInverse, false>(t, re, im, scale);
     }
-    if (t.wide) {
-        WideRadix4Passes(re, im, t.n, FirstSize(t.m), t.twiddles.get(), kInverse);
-    } else {
-        Radix4Passes<kInverse, Two>(re, im, t.n, FirstSize(t.m), t.twiddles.get());
+    const double* tw = t.twiddles.get();
+    for (int h = FirstSize(t.m); 4 * h <= t.n; h *= 4) {
+        if (t.lanes >= 8 && h >= 8) {
+            WidestRadix4Pass(re, im, t.n, h, tw, kInverse);
+        } else if (t.lanes >= 4) {
+            WideRadix4Pass(re, im, t.n, h, tw, kInverse);
+        } else {
+            Radix4Pass<kInverse, Two>(re, im, t.n, h, tw);
+        }
+        tw += PassTwiddles(h);
     }
 }
 
@@ -184,7 +192,7 @@ bool MakeFftTables(FftTables& tables, int m, FftLanes lanes) {
         pairCount += tiles ? c <= r : c < r;
     }
     std::unique_ptr<uint32_t[]> pairs(new (std::nothrow) uint32_t[2 * pairCount + 1]);
-    std::unique_ptr<double[]> twiddles(new (std::nothrow) double[TwiddleCount(m, n) + 1]);
+    std::unique_ptr<double[]> twiddles(new (std::nothrow) double[TwiddleCount(m, n) + 1]());
     if (!pairs || !twiddles) return false;
     uint32_t* pair = pairs.get();
     for (uint32_t c = 0; c < (1u << bits); ++c) {
@@ -206,7 +214,7 @@ bool MakeFftTables(FftTables& tables, int m, FftLanes lanes) {
                 slot[kTwiddleLanes] = -std::sin(angle);
             }
         }
-        tw += 6 * h;
+        tw += PassTwiddles(h);
     }
 
     tables.m = m;
@@ -214,17 +222,21 @@ bool MakeFftTables(FftTables& tables, int m, FftLanes lanes) {
     tables.pairs = std::move(pairs);
     tables.pairCount = pairCount;
     tables.twiddles = std::move(twiddles);
-    tables.wide = lanes == FftLanes::kWidest && WidePassesUsable();
+    tables.lanes = 2;
+    if (lanes != FftLanes::kTwo && WidePassesUsable()) tables.lanes = 4;
+    if (lanes == FftLanes::kWidest && WidestPassesUsable()) tables.lanes = 8;
     return true;
 }
 
 bool MakeFramePair(FramePair& pair, int n) {
     pair = FramePair{};
-    const size_t count = 2 * static_cast<size_t>(n) + kFrameStagger;
+    const size_t count = 2 * static_cast<size_t>(n) + kFrameStagger + kFrameAlign;
     std::unique_ptr<double[]> block(new (std::nothrow) double[count]());
     if (!block) return false;
-    pair.re = block.get();
-    pair.im = block.get() + n + kFrameStagger;
+    const uintptr_t start = reinterpret_cast<uintptr_t>(block.get());
+    const uintptr_t bytes = kFrameAlign * sizeof(double);
+    pair.re = block.get() + (bytes - start % bytes) % bytes / sizeof(double);
+    pair.im = pair.re + n + kFrameStagger;
     pair.block = std::move(block);
     return true;
 }

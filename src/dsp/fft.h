@@ -41,19 +41,20 @@ struct FftTables {
     // (c, rev c), c <= rev c, of the 8 x 8 tiles that exchange their points.
     std::unique_ptr<uint32_t[]> pairs;
     int pairCount = 0;
-    // The forward twiddles of the radix-4 passes, one block of 6h doubles
-    // per pass of quarter length h (blocks of h points joined into 4h). With
-    // W = e^(-2*pi*i/4h), for each group of four k: the real parts of W^k,
-    // then their imaginary parts, then the same for W^2k and W^3k.
+    // The forward twiddles of the radix-4 passes, one block per pass of
+    // quarter length h (blocks of h points joined into 4h). With
+    // W = e^(-2*pi*i/4h), for each group of eight k: the real parts of W^k,
+    // then their imaginary parts, then the same for W^2k and W^3k; the pass
+    // of h = 4 fills half a group.
     std::unique_ptr<double[]> twiddles;
-    // The radix-4 passes take four doubles at a time (AVX) rather than two.
-    // Both give the same bits.
-    bool wide = false;
+    // Doubles the radix-4 passes take at a time: 2 (SSE2), 4 (AVX) or 8
+    // (AVX-512, from quarter length 8 on). All give the same bits.
+    int lanes = 2;
 };
 
-// Which radix-4 passes tables choose: the widest the processor runs, or
-// always two doubles at a time (to compare the two).
-enum class FftLanes { kWidest, kTwo };
+// Which radix-4 passes tables choose: the widest the processor runs, or at
+// most four or two doubles at a time (to compare them).
+enum class FftLanes { kWidest, kFour, kTwo };
 
 // Makes `tables` for N = Pow2(m) (m <= 0: the length-1 transform), replacing
 // what they held. Returns false, with the tables left empty (n = 0), when
@@ -72,6 +73,10 @@ struct FramePair {
     double* im = nullptr;
 };
 constexpr int kFrameStagger = 64;
+// Both parts start on a 64-byte boundary (from 8 points on), so that no
+// vector of the radix-4 passes straddles two cache lines: straddling loads
+// and stores cost the wide passes up to a fifth of their time.
+constexpr int kFrameAlign = 8;
 
 // Makes `pair` hold N zeroed points of each part, replacing what it held.
 // Returns false, with the pair left empty, when the memory cannot be had.

@@ -1,10 +1,10 @@
 // The transform's butterflies and its radix-4 pass, written once over a
 // vector of neighbouring doubles V: Two (two doubles, SSE2 where there is
-// SSE2) in fft.cpp, Four (four doubles, AVX) in fft_wide.cpp. Every value
-// goes through the same operations in the same order whatever V is, so both
-// give the same bits. Internal to those two files: everything here has
-// internal linkage, so that each file keeps the code built for its own
-// instruction set.
+// SSE2) in fft.cpp, Four (four doubles, AVX) in fft_wide.cpp, Eight (eight
+// doubles, AVX-512) in fft_widest.cpp. Every value goes through the same
+// operations in the same order whatever V is, so all give the same bits.
+// Internal to those files: everything here has internal linkage, so that
+// each file keeps the code built for its own instruction set.
 #pragma once
 
 #include <cstring>
@@ -14,11 +14,17 @@ namespace {
 
 constexpr double kHalfSqrt2 = 0.70710678118654752440;
 
-// The twiddles of a radix-4 pass come in groups of four neighbouring k: the
-// real parts of W^k, then their imaginary parts, then the same for W^2k and
-// W^3k (kTwiddleGroup doubles per group).
-constexpr int kTwiddleLanes = 4;
+// The twiddles of a radix-4 pass come in groups of eight neighbouring k:
+// the real parts of W^k, then their imaginary parts, then the same for W^2k
+// and W^3k (kTwiddleGroup doubles per group). A pass of quarter length 4
+// fills half a group.
+constexpr int kTwiddleLanes = 8;
 constexpr int kTwiddleGroup = 6 * kTwiddleLanes;
+
+// Doubles of twiddles the pass of quarter length h takes in the tables.
+constexpr int PassTwiddles(int h) {
+    return kTwiddleGroup * ((h + kTwiddleLanes - 1) / kTwiddleLanes);
+}
 
 // Two neighbouring doubles: a GCC and clang vector type with SSE2.
 #if defined(__SSE2__)
@@ -105,8 +111,8 @@ inline void Twiddle(const double* xr, const double* xi, const double* w, V& outR
     outI = r * wi + i * wr;
 }
 
-// Joins blocks of h points (h a multiple of kTwiddleLanes) into blocks of
-// 4h, as many neighbouring k at a time as V holds. `tw` holds the pass's
+// Joins blocks of h points (h a multiple of V's lanes) into blocks of 4h,
+// as many neighbouring k at a time as V holds. `tw` holds the pass's
 // twiddles in groups as laid out above.
 template <bool kInverse, typename V>
 void Radix4Pass(double* re, double* im, int n, int h, const double* tw) {
@@ -136,17 +142,6 @@ void Radix4Pass(double* re, double* im, int n, int h, const double* tw) {
             Store(r2 + k, r[2]), Store(i2 + k, i[2]);
             Store(r3 + k, r[3]), Store(i3 + k, i[3]);
         }
-    }
-}
-
-// Joins blocks of `first` points into blocks of 4, 16, ... times as many
-// until they hold all n points; the passes' twiddles follow each other in
-// `tw`, 6h doubles for the pass of quarter length h.
-template <bool kInverse, typename V>
-void Radix4Passes(double* re, double* im, int n, int first, const double* tw) {
-    for (int h = first; 4 * h <= n; h *= 4) {
-        Radix4Pass<kInverse, V>(re, im, n, h, tw);
-        tw += 6 * h;
     }
 }
 

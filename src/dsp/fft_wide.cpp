@@ -33,11 +33,11 @@ bool WidePassesUsable() {
 
 #endif
 
-void WideRadix4Passes(double* re, double* im, int n, int first, const double* tw, bool inverse) {
+void WideRadix4Pass(double* re, double* im, int n, int h, const double* tw, bool inverse) {
     if (inverse) {
-        Radix4Passes<true, Four>(re, im, n, first, tw);
+        Radix4Pass<true, Four>(re, im, n, h, tw);
     } else {
-        Radix4Passes<false, Four>(re, im, n, first, tw);
+        Radix4Pass<false, Four>(re, im, n, h, tw);
     }
 }
 

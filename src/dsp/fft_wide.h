@@ -8,9 +8,9 @@ namespace lomvex {
 // has them.
 bool WidePassesUsable();
 
-// Joins blocks of `first` points into blocks of 4, 16, ... times as many
-// until they hold all n points; `tw` holds the passes' twiddles as
-// MakeFftTables lays them out. Only where WidePassesUsable().
-void WideRadix4Passes(double* re, double* im, int n, int first, const double* tw, bool inverse);
+// One radix-4 pass over n points, joining blocks of h points (h a multiple
+// of 4) into blocks of 4h; `tw` holds the pass's twiddles as MakeFftTables
+// lays them out. Only where WidePassesUsable().
+void WideRadix4Pass(double* re, double* im, int n, int h, const double* tw, bool inverse);
 
 }  // namespace lomvex
