@@ -46,8 +46,11 @@ double BarGain(const int* bars, int j) {
 }
 
 // Bins lo..hi and their mirrors n-1-hi..n-1-lo of both arrays times
-// `gain`: contiguous runs, so the loops go several bins at a time.
+// `gain`: contiguous runs, so the loops go several bins at a time. A gain of
+// exactly 1 (a bar at its middle) leaves every value as it is, so its band
+// is not touched: most bars stay there.
 void ScaleBand(double* re, double* im, int n, int lo, int hi, double gain) {
+    if (gain == 1.0) return;
     for (int i = lo; i <= hi; ++i) re[i] *= gain, im[i] *= gain;
     for (int i = n - 1 - hi; i <= n - 1 - lo; ++i) re[i] *= gain, im[i] *= gain;
 }

@@ -68,33 +68,37 @@ size_t TwiddleCount(int m, int n) {
 // Fills one output tile (rows `dstStride` apart) from its source tile (rows
 // `srcStride` apart) and runs the first pass on each output row: output row
 // a, point d is source row rev(d), column rev(a). Rows a and a + 4 go
-// together, since their columns rev(a) and rev(a) + 1 are neighbours.
+// together, since their columns rev(a) and rev(a) + 1 are neighbours. Runs
+// of 4 points go one run at a time, which keeps half as many values live
+// (the 32-bit build has eight vector registers).
 template <bool kInverse, bool kEight>
 void SweepTile(const double* srcRe, const double* srcIm, size_t srcStride, double* dstRe,
                double* dstIm, size_t dstStride, double scale) {
+    constexpr int kRun = kEight ? 8 : 4;
     const size_t apart = kTile / 2 * dstStride;
     for (int a = 0; a < kTile / 2; ++a) {
-        Two r[kTile], i[kTile];
-#pragma GCC unroll 8
-        for (int d = 0; d < kTile; ++d) {
-            r[d] = Load<Two>(srcRe + kRev3[d] * srcStride + kRev3[a]);
-            i[d] = Load<Two>(srcIm + kRev3[d] * srcStride + kRev3[a]);
-            if (!kInverse) r[d] = r[d] * scale, i[d] = i[d] * scale;
-        }
-        if (kEight) {
-            Dft8<kInverse>(r, i);
-        } else {
-            Dft4<kInverse>(r, i);
-            Dft4<kInverse>(r + 4, i + 4);
-        }
         double* outRe = dstRe + a * dstStride;
         double* outIm = dstIm + a * dstStride;
+        for (int first = 0; first < kTile; first += kRun) {
+            Two r[kRun], i[kRun];
+#pragma GCC unroll 8
+            for (int d = 0; d < kRun; ++d) {
+                r[d] = Load<Two>(srcRe + kRev3[first + d] * srcStride + kRev3[a]);
+                i[d] = Load<Two>(srcIm + kRev3[first + d] * srcStride + kRev3[a]);
+                if (!kInverse) r[d] = r[d] * scale, i[d] = i[d] * scale;
+            }
+            if (kEight) {
+                Dft8<kInverse>(r, i);
+            } else {
+                Dft4<kInverse>(r, i);
+            }
 #pragma GCC unroll 4
-        for (int d = 0; d < kTile; d += 2) {
-            Store(outRe + d, Two{r[d][0], r[d + 1][0]});
-            Store(outRe + apart + d, Two{r[d][1], r[d + 1][1]});
-            Store(outIm + d, Two{i[d][0], i[d + 1][0]});
-            Store(outIm + apart + d, Two{i[d][1], i[d + 1][1]});
+            for (int d = 0; d < kRun; d += 2) {
+                Store(outRe + first + d, Two{r[d][0], r[d + 1][0]});
+                Store(outRe + apart + first + d, Two{r[d][1], r[d + 1][1]});
+                Store(outIm + first + d, Two{i[d][0], i[d + 1][0]});
+                Store(outIm + apart + first + d, Two{i[d][1], i[d + 1][1]});
+            }
         }
     }
 }
