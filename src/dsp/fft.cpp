@@ -2,11 +2,14 @@
 //
 // 1. Reordering and first pass in one sweep. The points go to their
 //    bit-reversed positions and every run of 4 (even m) or 8 (odd m) points
-//    is transformed right there; the forward 1/N is applied on the way
-//    (a power of two only shifts exponents, so scaling first gives the same
-//    values as scaling at the end). From 64 points the arrays are cut into 8 x 8 tiles: row a of
-//    tile c holds the points a*N/8 + 8c + 0..7, and bit reversal sends tile c
-//    to tile rev(c), transposed, with rows and columns in bit-reversed order.
+//    is transformed right there; the forward 1/N is applied on the way. A
+//    power of two only shifts exponents, so scaling before, within or after
+//    the transform gives the same values (short of values near the smallest
+//    normal double); from 64 points it follows the first pass, which keeps
+//    a register free during it. From 64 points the arrays are cut into
+//    8 x 8 tiles: row a of tile c holds the points a*N/8 + 8c + 0..7, and
+//    bit reversal sends tile c to tile rev(c), transposed, with rows and
+//    columns in bit-reversed order.
 //    So each output tile comes from one source tile, and however long the
 //    arrays are, every access touches a few rows of eight neighbours instead
 //    of points scattered over the whole frame.
@@ -26,6 +29,7 @@
 // Either way each value goes through the same operations in the same order.
 #include "dsp/fft.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <new>
@@ -43,6 +47,11 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr int kTileBits = 3;
 constexpr int kTile = 1 << kTileBits;
 constexpr int kTileMinExponent = 2 * kTileBits;  // an 8 x 8 tile needs 64 points
+
+// Points of the blocks the shorter radix-4 passes go through one at a time:
+// 32 KiB of real and imaginary parts, which stay in the first-level cache
+// with the passes' twiddles.
+constexpr int kBlockPoints = 2048;
 constexpr int kRev3[kTile] = {0, 4, 2, 6, 1, 5, 3, 7};
 
 // The low m bits of i in reverse order.
@@ -85,7 +94,6 @@ void SweepTile(const double* srcRe, const double* srcIm, size_t srcStride, doubl
             for (int d = 0; d < kRun; ++d) {
                 r[d] = Load<Two>(srcRe + kRev3[first + d] * srcStride + kRev3[a]);
                 i[d] = Load<Two>(srcIm + kRev3[first + d] * srcStride + kRev3[a]);
-                if (!kInverse) r[d] = r[d] * scale, i[d] = i[d] * scale;
             }
             if (kEight) {
                 Dft8<kInverse>(r, i);
@@ -94,6 +102,10 @@ void SweepTile(const double* srcRe, const double* srcIm, size_t srcStride, doubl
             }
 #pragma GCC unroll 4
             for (int d = 0; d < kRun; d += 2) {
+                if (!kInverse) {
+                    r[d] = r[d] * scale, i[d] = i[d] * scale;
+                    r[d + 1] = r[d + 1] * scale, i[d + 1] = i[d + 1] * scale;
+                }
                 Store(outRe + first + d, Two{r[d][0], r[d + 1][0]});
                 Store(outRe + apart + first + d, Two{r[d][1], r[d + 1][1]});
                 Store(outIm + first + d, Two{i[d][0], i[d + 1][0]});
@@ -152,6 +164,18 @@ void SwapAndFirstPass(const FftTables& t, double* re, double* im, double scale) 
     }
 }
 
+// One radix-4 pass over n points at the widest lanes the tables allow.
+template <bool kInverse>
+void Pass(int lanes, double* re, double* im, int n, int h, const double* tw) {
+    if (lanes >= 8 && h >= 8) {
+        WidestRadix4Pass(re, im, n, h, tw, kInverse);
+    } else if (lanes >= 4) {
+        WideRadix4Pass(re, im, n, h, tw, kInverse);
+    } else {
+        Radix4Pass<kInverse, Two>(re, im, n, h, tw);
+    }
+}
+
 template <bool kInverse>
 void Transform(const FftTables& t, double* re, double* im) {
     const double scale = kInverse ? 1.0 : 1.0 / t.n;
@@ -162,16 +186,26 @@ void Transform(const FftTables& t, double* re, double* im) {
     } else {
         SweepTiles<kInverse, false>(t, re, im, scale);
     }
+    // The passes that join blocks within kBlockPoints go block by block,
+    // each block through all of them while it is in the nearest cache; the
+    // longer passes then sweep the whole frame. Each block's values go
+    // through the same operations either way.
+    const int block = std::min(t.n, kBlockPoints);
     const double* tw = t.twiddles.get();
-    for (int h = FirstSize(t.m); 4 * h <= t.n; h *= 4) {
-        if (t.lanes >= 8 && h >= 8) {
-            WidestRadix4Pass(re, im, t.n, h, tw, kInverse);
-        } else if (t.lanes >= 4) {
-            WideRadix4Pass(re, im, t.n, h, tw, kInverse);
-        } else {
-            Radix4Pass<kInverse, Two>(re, im, t.n, h, tw);
+    int h = FirstSize(t.m);
+    const double* longTw = tw;
+    int longH = h;
+    while (4 * longH <= block) longTw += PassTwiddles(longH), longH *= 4;
+    for (int start = 0; start < t.n; start += block) {
+        const double* passTw = tw;
+        for (int q = h; q < longH; q *= 4) {
+            Pass<kInverse>(t.lanes, re + start, im + start, block, q, passTw);
+            passTw += PassTwiddles(q);
         }
-        tw += PassTwiddles(h);
+    }
+    for (int q = longH; 4 * q <= t.n; q *= 4) {
+        Pass<kInverse>(t.lanes, re, im, t.n, q, longTw);
+        longTw += PassTwiddles(q);
     }
 }
 
