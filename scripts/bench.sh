@@ -144,12 +144,13 @@ playback_share() {
 # the song with "L-R(minusOne)" and the settings given (key=value ...), over
 # PLAY_SECONDS of wall time, into the sound server as above.
 processed_playback_share() {
-  local label="$1" pid="" seconds="${PLAY_SECONDS:-20}"
+  local label="$1" pid="" seconds="${PLAY_SECONDS:-20}" timer
   shift
   start_sound_server || return 1
   PULSE_SERVER="unix:$PULSE_DIR/native" "$WINE" "$BUILD/$WINE_TREE/lomvex_save_timer.exe" \
     "$(winepath_of "$SONG")" "/play:$((seconds + 5))" "$@" \
     </dev/null >"$WORK/play_timer.log" 2>&1 9>&- &
+  timer=$!
   for _ in $(seq 200); do
     grep -q playing "$WORK/play_timer.log" 2>/dev/null && break
     sleep 0.1
@@ -161,7 +162,8 @@ processed_playback_share() {
     sleep 2 # past the start
     core_share "$pid" "$seconds" "$label" 10
   fi
-  wait || true
+  # The timer alone: the sound server's processes are jobs of this shell too.
+  wait "$timer" || true
   wineserver -k </dev/null >/dev/null 2>&1 || true
   stop_sound_server
 }
