@@ -47,12 +47,12 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr int kTileBits = 3;
 constexpr int kTile = 1 << kTileBits;
 constexpr int kTileMinExponent = 2 * kTileBits;  // an 8 x 8 tile needs 64 points
+constexpr int kRev3[kTile] = {0, 4, 2, 6, 1, 5, 3, 7};
 
 // Points of the blocks the shorter radix-4 passes go through one at a time:
 // 32 KiB of real and imaginary parts, which stay in the first-level cache
 // with the passes' twiddles.
 constexpr int kBlockPoints = 2048;
-constexpr int kRev3[kTile] = {0, 4, 2, 6, 1, 5, 3, 7};
 
 // The low m bits of i in reverse order.
 uint32_t ReverseBits(uint32_t i, int m) {
