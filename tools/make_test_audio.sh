@@ -27,14 +27,17 @@ lame --quiet -b 64 noise22.wav gapless22.mp3
 # Sixteen seconds whose tone rises a semitone every second, for moving
 # through a song: the pitch heard tells the second it comes from. Each
 # second holds whole cycles (the semitone rounded to a whole hertz), so the
-# seconds join without a step, at the level the tests' own song has.
+# seconds join without a step, at the level the tests' own song has. Its
+# dither is seeded (-R) and its Ogg stream numbered (-s), so that every
+# build tests the same files: with a fresh dither each time, the Ogg coding
+# of the seconds' joins came out differently from build to build.
 parts=()
 for k in $(seq 0 15); do
-  sox -n -r 44100 -c 2 -b 16 "rise$k.wav" synth 1 sine "$(awk "BEGIN { printf \"%d\", 220 * 2 ^ ($k / 12) + 0.5 }")" gain -8.7
+  sox -R -n -r 44100 -c 2 -b 16 "rise$k.wav" synth 1 sine "$(awk "BEGIN { printf \"%d\", 220 * 2 ^ ($k / 12) + 0.5 }")" gain -8.7
   parts+=("rise$k.wav")
 done
 sox "${parts[@]}" rising.wav
 lame --quiet -b 128 rising.wav rising.mp3
-oggenc --quiet -b 128 -o rising.ogg rising.wav
+oggenc --quiet -b 128 -s 1 -o rising.ogg rising.wav
 rm -f tone22.wav tone8.wav "${parts[@]}"
 touch stamp
