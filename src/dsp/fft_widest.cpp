@@ -5,7 +5,7 @@
 // in here only after asking the processor.
 //
 // Windows builds leave these passes out. In the 32-bit build under Wine,
-// live monitoring with them lost part of its sound in two runs of three (a
+// live monitoring with them lost part of its sound in two runs of five (a
 // centred tone 3 to 5 dB low), and in none of four without them, though
 // saves gave the same bits; 64-bit Windows GCC does not align the stack for
 // 64-byte spills at all.
