@@ -6,6 +6,7 @@
 #include <new>
 #include <utility>
 
+#include "dsp/median_filters.h"
 #include "dsp/voice_pitch.h"
 
 namespace lomvex {
@@ -26,6 +27,7 @@ constexpr double kTiny = 1e-30;
 constexpr double kPi = 3.14159265358979323846;
 
 enum Part { kLeftRe, kLeftIm, kRightRe, kRightIm, kParts };
+enum Power { kCross, kLeftPower, kRightPower, kPowers };
 
 int Slot(long long frame) {
     return static_cast<int>(((frame % kMaskFrames) + kMaskFrames) % kMaskFrames);
@@ -39,21 +41,21 @@ double* Part(const VoiceMask& m, long long frame, int part) {
     return m.spectra.get() + (static_cast<long long>(Slot(frame)) * kParts + part) * m.bins;
 }
 
-double MedianOf(double* values, int count) {
-    std::nth_element(values, values + count / 2, values + count);
-    return values[count / 2];
+const double* PowerRow(const VoiceMask& m, long long frame, int power) {
+    return m.powers.get() + (static_cast<long long>(Slot(frame)) * kPowers + power) * m.bins;
 }
 
 // The harmonic share and the harmonic centre of frame `s`.
 void FindHarmonicCentre(VoiceMask& m, long long s) {
+    static_assert(kMaskFrames == kMedianRows, "the median across frames takes every frame held");
     const double* centre = Row(m.centre, m.bins, s);
-    double values[2 * kAcross + 1];
+    double window[2 * kAcross + 1];
+    // The medians across frames go into share, those across bins into
+    // harmonic, and each bin then turns its pair into its results.
+    MedianOfNineRows(m.wide.get(), m.bins, m.bins, m.share.get());
+    RunningMedian(centre, m.bins, kAcross, window, m.harmonic.get());
     for (int k = 0; k < m.bins; ++k) {
-        for (int f = 0; f < kMaskFrames; ++f) values[f] = m.wide[f * m.bins + k];
-        const double across = MedianOf(values, kMaskFrames);
-        const int from = std::max(0, k - kAcross), to = std::min(m.bins - 1, k + kAcross);
-        std::copy(centre + from, centre + to + 1, values);
-        const double along = MedianOf(values, to - from + 1);
+        const double across = m.share[k], along = m.harmonic[k];
         const double h = across * across, p = along * along;
         m.share[k] = h / (h + p + kTiny);
         m.harmonic[k] = centre[k] * m.share[k];
@@ -66,12 +68,13 @@ void LocalPowers(const VoiceMask& m, long long s, int k, double& cross, double& 
                  double& right) {
     cross = left = right = 0.0;
     for (long long f = s - 1; f <= s + 1; ++f) {
-        const double *lr = Part(m, f, kLeftRe), *li = Part(m, f, kLeftIm);
-        const double *rr = Part(m, f, kRightRe), *ri = Part(m, f, kRightIm);
+        const double* c = PowerRow(m, f, kCross);
+        const double* l = PowerRow(m, f, kLeftPower);
+        const double* r = PowerRow(m, f, kRightPower);
         for (int b = std::max(0, k - 1); b <= std::min(m.bins - 1, k + 1); ++b) {
-            cross += lr[b] * rr[b] + li[b] * ri[b];
-            left += lr[b] * lr[b] + li[b] * li[b];
-            right += rr[b] * rr[b] + ri[b] * ri[b];
+            cross += c[b];
+            left += l[b];
+            right += r[b];
         }
     }
 }
@@ -115,14 +118,22 @@ double LowBandWeight(const VoiceMask& m, int k) {
     return static_cast<double>(k - m.lowFrom) / (m.lowTo - m.lowFrom);
 }
 
-// The amplitude gain that takes the remembered reverb power off `power`.
-double ReverbGain(const VoiceMask& m, int k, double power) {
-    double memory = 0.0;
-    for (int b = std::max(0, k - kReverbSpread); b <= std::min(m.bins - 1, k + kReverbSpread);
-         ++b) {
-        memory = std::max(memory, m.reverb[b]);
+// The largest remembered reverb power within kReverbSpread bins of each bin.
+void SpreadReverb(VoiceMask& m) {
+    for (int k = 0; k < m.bins; ++k) {
+        double memory = 0.0;
+        for (int b = std::max(0, k - kReverbSpread); b <= std::min(m.bins - 1, k + kReverbSpread);
+             ++b) {
+            memory = std::max(memory, m.reverb[b]);
+        }
+        m.reverbNear[k] = memory;
     }
-    const double left = 1.0 - kReverbShare * memory / (power + kTiny);
+}
+
+// The amplitude gain that takes the remembered reverb power near bin k off
+// `power`.
+double ReverbGain(const VoiceMask& m, int k, double power) {
+    const double left = 1.0 - kReverbShare * m.reverbNear[k] / (power + kTiny);
     return std::sqrt(std::max(kReverbFloor * kReverbFloor, left));
 }
 
@@ -134,13 +145,14 @@ bool MakeVoiceMask(VoiceMask& mask, int n, double sampleRate) {
     m.bins = n / 2 + 1;
     const long long rows = static_cast<long long>(kMaskFrames) * m.bins;
     m.spectra.reset(new (std::nothrow) double[kParts * rows]());
+    m.powers.reset(new (std::nothrow) double[kPowers * rows]());
     m.centre.reset(new (std::nothrow) double[rows]());
     m.wide.reset(new (std::nothrow) double[rows]());
-    for (auto* scratch : {&m.harmonic, &m.share, &m.comb, &m.compressed, &m.reverb}) {
+    for (auto* scratch : {&m.harmonic, &m.share, &m.comb, &m.compressed, &m.reverb, &m.reverbNear}) {
         scratch->reset(new (std::nothrow) double[m.bins]());
         if (!*scratch) return false;
     }
-    if (!m.spectra || !m.centre || !m.wide || !MakeChannelDelay(m.delay, n, sampleRate)) {
+    if (!m.spectra || !m.powers || !m.centre || !m.wide || !MakeChannelDelay(m.delay, n, sampleRate)) {
         return false;
     }
     m.binHz = sampleRate / n;
@@ -169,8 +181,14 @@ void AddVoiceFrame(VoiceMask& m, const double* re, const double* im) {
     AddDelayFrame(m.delay, lr, li, rr, ri, m.comb.get());
     m.lags[Slot(f)] = m.delay.lag;
     TurnSpectrum(rr, ri, m.n, m.delay.lag);
+    double* cross = m.powers.get() + static_cast<long long>(Slot(f)) * kPowers * m.bins;
+    double* leftPower = cross + m.bins;
+    double* rightPower = leftPower + m.bins;
     for (int k = 0; k < m.bins; ++k) {
-        centre[k] = std::sqrt(std::max(0.0, lr[k] * rr[k] + li[k] * ri[k]));
+        cross[k] = lr[k] * rr[k] + li[k] * ri[k];
+        leftPower[k] = lr[k] * lr[k] + li[k] * li[k];
+        rightPower[k] = rr[k] * rr[k] + ri[k] * ri[k];
+        centre[k] = std::sqrt(std::max(0.0, cross[k]));
     }
     for (int k = 0; k < m.bins; ++k) {
         double most = 0.0;
@@ -188,7 +206,11 @@ void MaskVoiceFrame(VoiceMask& m, double* re, double* im) {
     MarkHarmonics(m.harmonic.get(), m.bins, m.binHz, f0, m.topHz, m.comb.get());
     const double *lr = Part(m, s, kLeftRe), *li = Part(m, s, kLeftIm);
     const double *rr = Part(m, s, kRightRe), *ri = Part(m, s, kRightIm);
+    const double* crossHere = PowerRow(m, s, kCross);
+    const double* leftHere = PowerRow(m, s, kLeftPower);
+    const double* rightHere = PowerRow(m, s, kRightPower);
     for (int k = 0; k < m.bins; ++k) m.reverb[k] *= m.reverbDecay;
+    SpreadReverb(m);
     // Turns the right channel back by its lag as it is written out.
     const double back = -2.0 * kPi * m.lags[Slot(s)] / m.n;
     const double backRe = std::cos(back), backIm = std::sin(back);
@@ -205,10 +227,10 @@ void MaskVoiceFrame(VoiceMask& m, double* re, double* im) {
         double gainLeft = 1.0 - voice * std::min(1.0, common / (left + kTiny));
         double gainRight = 1.0 - voice * std::min(1.0, common / (right + kTiny));
         if (k > m.lowFrom) {
-            gainLeft *= ReverbGain(m, k, gainLeft * gainLeft * (lr[k] * lr[k] + li[k] * li[k]));
-            gainRight *= ReverbGain(m, k, gainRight * gainRight * (rr[k] * rr[k] + ri[k] * ri[k]));
+            gainLeft *= ReverbGain(m, k, gainLeft * gainLeft * leftHere[k]);
+            gainRight *= ReverbGain(m, k, gainRight * gainRight * rightHere[k]);
         }
-        const double dry = voice * std::max(0.0, lr[k] * rr[k] + li[k] * ri[k]) * equal;
+        const double dry = voice * std::max(0.0, crossHere[k]) * equal;
         m.harmonic[k] = dry;
         const double Lr = gainLeft * lr[k], Li = gainLeft * li[k];
         const double Rr = gainRight * (rr[k] * turnRe - ri[k] * turnIm);

@@ -44,6 +44,7 @@ struct VoiceMask {
     double lags[kMaskFrames] = {};  // the lag each frame of the history was turned by
 
     std::unique_ptr<double[]> spectra;     // kMaskFrames rings of L re, L im, R re, R im
+    std::unique_ptr<double[]> powers;      // kMaskFrames rings of Re(L conj R), |L|^2, |R|^2
     std::unique_ptr<double[]> centre;      // kMaskFrames rows of centre magnitudes
     std::unique_ptr<double[]> wide;        // the same, the maximum over nearby bins
     std::unique_ptr<double[]> harmonic;    // scratch: harmonic centre of the masked frame
@@ -52,6 +53,7 @@ struct VoiceMask {
                                            // they weigh the next frame's lag search
     std::unique_ptr<double[]> compressed;  // scratch of the pitch tracker
     std::unique_ptr<double[]> reverb;      // memory of the voice's power per bin
+    std::unique_ptr<double[]> reverbNear;  // scratch: its maximum over nearby bins
 };
 
 // Makes `mask` for transforms of `n` points at `sampleRate`; false, with
