@@ -17,6 +17,21 @@ APT_PACKAGES=(cmake g++ clang libgtest-dev libbenchmark-dev libfftw3-dev
 
 APT_UPDATED=""
 
+# Fetches the package lists. A mirror being synced refuses one list now and
+# then ("File has unexpected size"), and a minute later serves it: so this
+# tries a few times, and then goes on with the lists it has, since the
+# packages wanted are mostly in the lists that did arrive; the install that
+# follows says clearly which of them cannot be had.
+update_package_lists() {
+  local sudo="$1" attempt
+  for attempt in 1 2 3 4; do
+    $sudo apt-get update -q && return 0
+    echo "apt-get update failed (attempt $attempt of 4)" >&2
+    [ "$attempt" -lt 4 ] && sleep 20
+  done
+  echo "Going on with the package lists that could be fetched" >&2
+}
+
 # Installs the packages of the list that are not installed yet.
 apt_install_missing() {
   local missing=() package
@@ -33,7 +48,7 @@ apt_install_missing() {
     APT_UPDATED=""
   fi
   if [ -z "$APT_UPDATED" ]; then
-    $sudo apt-get update -q
+    update_package_lists "$sudo"
     APT_UPDATED=1
   fi
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${missing[@]}"
