@@ -23,6 +23,24 @@ double BesselI0(double x) {
     return sum;
 }
 
+// Weights of one side of a point kept at a time; a kernel wider than this
+// (more than 63 zero crossings times the spacing) is weighed tap by tap.
+constexpr int kKeptTaps = 64;
+
+// The table read at `pos` (in table points), linearly interpolated.
+inline double KernelAt(const double* g, double pos) {
+    const int t = static_cast<int>(pos);
+    return g[t] + (pos - t) * (g[t + 1] - g[t]);
+}
+
+// The weights at pos, pos + step, ... while below `end`, into w; returns
+// their count.
+int KernelWeights(const double* g, double pos, double step, double end, double* w) {
+    int count = 0;
+    for (; pos < end; pos += step) w[count++] = KernelAt(g, pos);
+    return count;
+}
+
 double Sinc(double x) {
     return x == 0.0 ? 1.0 : std::sin(kPi * x) / (kPi * x);
 }
@@ -61,25 +79,48 @@ void ReadSpaced(const SincReader& reader, const double* const* rows, int channel
     const double* g = reader.table.get();
     const double* a = rows[0];
     const double* b = channels > 1 ? rows[1] : rows[0];
+    // The weights of the samples at and before a point, then after it, while
+    // the kernel reaches. They depend on the point's fraction past its sample
+    // alone, and are kept while that stays the same: at a spacing of 1 all
+    // points of a block share a few fractions (one per power of two of the
+    // positions' size, as the sums k + start round).
+    const bool keep = std::ceil(end / step) + 1 <= kKeptTaps;
+    double before[kKeptTaps], after[kKeptTaps];
+    int beforeCount = 0, afterCount = 0;
+    double keptFraction = -1.0;
     for (int k = 0; k < count; ++k) {
         const double p = start + k * spacing;
         const double whole = std::floor(p);
+        const double fraction = p - whole;
         const long i0 = static_cast<long>(whole);
         double sumA = 0.0, sumB = 0.0;
-        // Samples at and before p, then after it, while the kernel reaches.
-        long i = i0;
-        for (double pos = (p - whole) * step; pos < end; pos += step, --i) {
-            const int t = static_cast<int>(pos);
-            const double w = g[t] + (pos - t) * (g[t + 1] - g[t]);
-            sumA += w * a[i];
-            sumB += w * b[i];
-        }
-        i = i0 + 1;
-        for (double pos = (1.0 - (p - whole)) * step; pos < end; pos += step, ++i) {
-            const int t = static_cast<int>(pos);
-            const double w = g[t] + (pos - t) * (g[t + 1] - g[t]);
-            sumA += w * a[i];
-            sumB += w * b[i];
+        if (keep) {
+            if (fraction != keptFraction) {
+                beforeCount = KernelWeights(g, fraction * step, step, end, before);
+                afterCount = KernelWeights(g, (1.0 - fraction) * step, step, end, after);
+                keptFraction = fraction;
+            }
+            for (int j = 0; j < beforeCount; ++j) {
+                sumA += before[j] * a[i0 - j];
+                sumB += before[j] * b[i0 - j];
+            }
+            for (int j = 0; j < afterCount; ++j) {
+                sumA += after[j] * a[i0 + 1 + j];
+                sumB += after[j] * b[i0 + 1 + j];
+            }
+        } else {
+            long i = i0;
+            for (double pos = fraction * step; pos < end; pos += step, --i) {
+                const double w = KernelAt(g, pos);
+                sumA += w * a[i];
+                sumB += w * b[i];
+            }
+            i = i0 + 1;
+            for (double pos = (1.0 - fraction) * step; pos < end; pos += step, ++i) {
+                const double w = KernelAt(g, pos);
+                sumA += w * a[i];
+                sumB += w * b[i];
+            }
         }
         out[0][k] = gain * sumA;
         if (channels > 1) out[1][k] = gain * sumB;
