@@ -56,8 +56,7 @@ void FindHarmonicCentre(VoiceMask& m, long long s) {
     RunningMedian(centre, m.bins, kAcross, window, m.harmonic.get());
     for (int k = 0; k < m.bins; ++k) {
         const double across = m.share[k], along = m.harmonic[k];
-        const double h = across * across, p = along * along;
-        m.share[k] = h / (h + p + kTiny);
+        m.share[k] = across / (across + along + kTiny);
         m.harmonic[k] = centre[k] * m.share[k];
     }
 }

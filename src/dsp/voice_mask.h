@@ -5,10 +5,13 @@
 // lag of the centre behind L, voice_delay.h):
 //  - centre: sqrt(max(0, Re(L conj R))), the magnitude of what both channels
 //    hold in common (uncorrelated side parts add nothing to it on average);
-//  - harmonic share of the centre: H^2 / (H^2 + P^2), H the median across
-//    the frames around it (of the centre's local maximum over a few bins,
-//    so a voice's vibrato stays harmonic) and P the median across nearby
-//    bins: kick and snare spread across frequency and go;
+//  - harmonic share of the centre: H / (H + P), H the median across the
+//    frames around it (of the centre's local maximum over a few bins, so a
+//    voice's vibrato stays harmonic) and P the median across nearby bins:
+//    kick and snare spread across frequency and go. The ratio of the
+//    magnitudes, not of their squares: a bin that is partly both (a spoken
+//    voice's noisy partials, a chord over a drum) is taken in part, where
+//    the squares would make it all one or the other;
 //  - the voice: the harmonic centre near the harmonics of the pitch found in
 //    it (voice_pitch.h), and above 200 Hz also wherever the channels are
 //    coherent at equal levels (consonants, harmonics of a gliding pitch);
