@@ -17,7 +17,22 @@
 #    with sampled stems that bench/voice_removal/render_songs.sh makes).
 # Each save is timed BENCH_RUNS times (default 3), alternating the programs;
 # the best time of each counts. Not part of test.sh: nothing here asserts.
+#
+# Usage: bench.sh [PART ...], each PART one of save, play, native, pitch,
+# voice; without one, all of them run, in that order.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+ALL_PARTS=(save play native pitch voice)
+PARTS=("$@")
+[ ${#PARTS[@]} -gt 0 ] || PARTS=("${ALL_PARTS[@]}")
+for part in "${PARTS[@]}"; do
+  if ! printf '%s\n' "${ALL_PARTS[@]}" | grep -qx -- "$part"; then
+    echo "bench.sh: unknown part '$part' (parts: ${ALL_PARTS[*]})" >&2
+    exit 2
+  fi
+done
+# Whether the run includes PART.
+wanted() { printf '%s\n' "${PARTS[@]}" | grep -qx -- "$1"; }
 
 WORK="$BUILD/bench"
 RUNS="${BENCH_RUNS:-3}"
@@ -177,35 +192,45 @@ else
   echo "This machine runs no 32-bit x86 programs: the save and playback figures" \
     "below are of the 64-bit build, not of the 32-bit one that ships."
 fi
-echo "== Saving the song: lomvex.exe ($WINE_TREE build, Wine) against FFmpeg, best of $RUNS =="
 start_wine_services
-best_ffmpeg=999999 best_256=999999 best_65536=999999
-for run in $(seq "$RUNS"); do
-  t_ffmpeg="$(seconds_of ffmpeg_save)"
-  t_256="$(lomvex_save 8)"
-  t_65536="$(lomvex_save 16)"
-  echo "run $run: FFmpeg $t_ffmpeg s, Lomvex N=256 $t_256 s, N=65536 $t_65536 s" \
-    "(the Save dialog took $(cat "$WORK/dialog_seconds") s to close, not counted)"
-  best_ffmpeg="$(smaller "$best_ffmpeg" "$t_ffmpeg")"
-  best_256="$(smaller "$best_256" "$t_256")"
-  best_65536="$(smaller "$best_65536" "$t_65536")"
-done
-echo "Best: FFmpeg $best_ffmpeg s, Lomvex N=256 $best_256 s, N=65536 $best_65536 s"
-echo "Save time / FFmpeg time: N=256 $(ratio "$best_256" "$best_ffmpeg") (goal <= 1)," \
-  "N=65536 $(ratio "$best_65536" "$best_ffmpeg") (goal <= 2)"
+if wanted save; then
+  echo "== Saving the song: lomvex.exe ($WINE_TREE build, Wine) against FFmpeg, best of $RUNS =="
+  best_ffmpeg=999999 best_256=999999 best_65536=999999
+  for run in $(seq "$RUNS"); do
+    t_ffmpeg="$(seconds_of ffmpeg_save)"
+    t_256="$(lomvex_save 8)"
+    t_65536="$(lomvex_save 16)"
+    echo "run $run: FFmpeg $t_ffmpeg s, Lomvex N=256 $t_256 s, N=65536 $t_65536 s" \
+      "(the Save dialog took $(cat "$WORK/dialog_seconds") s to close, not counted)"
+    best_ffmpeg="$(smaller "$best_ffmpeg" "$t_ffmpeg")"
+    best_256="$(smaller "$best_256" "$t_256")"
+    best_65536="$(smaller "$best_65536" "$t_65536")"
+  done
+  echo "Best: FFmpeg $best_ffmpeg s, Lomvex N=256 $best_256 s, N=65536 $best_65536 s"
+  echo "Save time / FFmpeg time: N=256 $(ratio "$best_256" "$best_ffmpeg") (goal <= 1)," \
+    "N=65536 $(ratio "$best_65536" "$best_ffmpeg") (goal <= 2)"
+fi
 
-echo "== Playing the song =="
-playback_share
-processed_playback_share "with L-R(minusOne) kept in stereo" voicecut=1
-processed_playback_share "kept in stereo at 75 % tempo" voicecut=1 tempo=75
+if wanted play; then
+  echo "== Playing the song =="
+  playback_share
+  processed_playback_share "with L-R(minusOne) kept in stereo" voicecut=1
+  processed_playback_share "kept in stereo at 75 % tempo" voicecut=1 tempo=75
+fi
 stop_wine_server
 
-echo "== Native benchmarks: transform against FFTW, chain, save path =="
-"$BUILD/native/lomvex_bench"
+if wanted native; then
+  echo "== Native benchmarks: transform against FFTW, chain, save path =="
+  "$BUILD/native/lomvex_bench"
+fi
 
-echo "== Pitch shifter against rubberband and soundstretch =="
-"$BUILD/native/lomvex_pitch_bench" "$WORK/pitch"
+if wanted pitch; then
+  echo "== Pitch shifter against rubberband and soundstretch =="
+  "$BUILD/native/lomvex_pitch_bench" "$WORK/pitch"
+fi
 
-echo "== Voice removal against the peers, on songs of known stems =="
-"$ROOT/bench/voice_removal/render_songs.sh" "$WORK/voice"
-"$BUILD/native/lomvex_voice_bench" "$WORK/voice"
+if wanted voice; then
+  echo "== Voice removal against the peers, on songs of known stems =="
+  "$ROOT/bench/voice_removal/render_songs.sh" "$WORK/voice"
+  "$BUILD/native/lomvex_voice_bench" "$WORK/voice"
+fi
