@@ -41,8 +41,20 @@ double* Part(const VoiceMask& m, long long frame, int part) {
     return m.spectra.get() + (static_cast<long long>(Slot(frame)) * kParts + part) * m.bins;
 }
 
-const double* PowerRow(const VoiceMask& m, long long frame, int power) {
+double* PowerRow(const VoiceMask& m, long long frame, int power) {
     return m.powers.get() + (static_cast<long long>(Slot(frame)) * kPowers + power) * m.bins;
+}
+
+// out[k] = the largest of in[k - reach .. k + reach] (within 0 .. count-1),
+// and no less than 0.
+void MaxNear(const double* in, int count, int reach, double* out) {
+    for (int k = 0; k < count; ++k) {
+        double most = 0.0;
+        for (int b = std::max(0, k - reach); b <= std::min(count - 1, k + reach); ++b) {
+            most = std::max(most, in[b]);
+        }
+        out[k] = most;
+    }
 }
 
 // The harmonic share and the harmonic centre of frame `s`.
@@ -117,18 +129,6 @@ double LowBandWeight(const VoiceMask& m, int k) {
     return static_cast<double>(k - m.lowFrom) / (m.lowTo - m.lowFrom);
 }
 
-// The largest remembered reverb power within kReverbSpread bins of each bin.
-void SpreadReverb(VoiceMask& m) {
-    for (int k = 0; k < m.bins; ++k) {
-        double memory = 0.0;
-        for (int b = std::max(0, k - kReverbSpread); b <= std::min(m.bins - 1, k + kReverbSpread);
-             ++b) {
-            memory = std::max(memory, m.reverb[b]);
-        }
-        m.reverbNear[k] = memory;
-    }
-}
-
 // The amplitude gain that takes the remembered reverb power near bin k off
 // `power`.
 double ReverbGain(const VoiceMask& m, int k, double power) {
@@ -147,11 +147,13 @@ bool MakeVoiceMask(VoiceMask& mask, int n, double sampleRate) {
     m.powers.reset(new (std::nothrow) double[kPowers * rows]());
     m.centre.reset(new (std::nothrow) double[rows]());
     m.wide.reset(new (std::nothrow) double[rows]());
-    for (auto* scratch : {&m.harmonic, &m.share, &m.comb, &m.compressed, &m.reverb, &m.reverbNear}) {
+    for (auto* scratch :
+         {&m.harmonic, &m.share, &m.comb, &m.compressed, &m.reverb, &m.reverbNear}) {
         scratch->reset(new (std::nothrow) double[m.bins]());
         if (!*scratch) return false;
     }
-    if (!m.spectra || !m.powers || !m.centre || !m.wide || !MakeChannelDelay(m.delay, n, sampleRate)) {
+    if (!m.spectra || !m.powers || !m.centre || !m.wide ||
+        !MakeChannelDelay(m.delay, n, sampleRate)) {
         return false;
     }
     m.binHz = sampleRate / n;
@@ -180,22 +182,16 @@ void AddVoiceFrame(VoiceMask& m, const double* re, const double* im) {
     AddDelayFrame(m.delay, lr, li, rr, ri, m.comb.get());
     m.lags[Slot(f)] = m.delay.lag;
     TurnSpectrum(rr, ri, m.n, m.delay.lag);
-    double* cross = m.powers.get() + static_cast<long long>(Slot(f)) * kPowers * m.bins;
-    double* leftPower = cross + m.bins;
-    double* rightPower = leftPower + m.bins;
+    double* cross = PowerRow(m, f, kCross);
+    double* leftPower = PowerRow(m, f, kLeftPower);
+    double* rightPower = PowerRow(m, f, kRightPower);
     for (int k = 0; k < m.bins; ++k) {
         cross[k] = lr[k] * rr[k] + li[k] * ri[k];
         leftPower[k] = lr[k] * lr[k] + li[k] * li[k];
         rightPower[k] = rr[k] * rr[k] + ri[k] * ri[k];
         centre[k] = std::sqrt(std::max(0.0, cross[k]));
     }
-    for (int k = 0; k < m.bins; ++k) {
-        double most = 0.0;
-        for (int b = std::max(0, k - kWide); b <= std::min(m.bins - 1, k + kWide); ++b) {
-            most = std::max(most, centre[b]);
-        }
-        wide[k] = most;
-    }
+    MaxNear(centre, m.bins, kWide, wide);
 }
 
 void MaskVoiceFrame(VoiceMask& m, double* re, double* im) {
@@ -209,7 +205,7 @@ void MaskVoiceFrame(VoiceMask& m, double* re, double* im) {
     const double* leftHere = PowerRow(m, s, kLeftPower);
     const double* rightHere = PowerRow(m, s, kRightPower);
     for (int k = 0; k < m.bins; ++k) m.reverb[k] *= m.reverbDecay;
-    SpreadReverb(m);
+    MaxNear(m.reverb.get(), m.bins, kReverbSpread, m.reverbNear.get());
     // Turns the right channel back by its lag as it is written out.
     const double back = -2.0 * kPi * m.lags[Slot(s)] / m.n;
     const double backRe = std::cos(back), backIm = std::sin(back);
