@@ -23,6 +23,7 @@ constexpr double kReverbSeconds = 1.0;  // time for the memory to fall by 60 dB
 constexpr double kReverbShare = 0.8;    // reverb power per unit of voice power
 constexpr int kReverbSpread = 2;        // bins each side the reverb memory reaches
 constexpr double kReverbFloor = 0.15;   // least amplitude gain of the subtraction
+constexpr double kOwnFloor = 1e-3;      // least share of a channel's power that is its own
 constexpr double kTiny = 1e-30;
 constexpr double kPi = 3.14159265358979323846;
 
@@ -123,6 +124,27 @@ double PureCentre(const VoiceMask& m, int k, double coherence, double match) {
     return coherence * match * match * std::min(1.0, (hz - kPureFromHz) / kPureFromHz);
 }
 
+struct VoiceWeights {
+    double fromLeft, fromRight;
+};
+
+// The weights on a bin's two channels whose sum is the least-squares
+// estimate of the voice in it. Each channel is the centre (power `common`,
+// the same in both) plus a part of its own, uncorrelated with the rest, of
+// power `left` or `right` less the centre's. The best linear estimate of the
+// centre from both channels is then
+//   (ownRight * L + ownLeft * R) * common / det,
+//   det = common * (ownLeft + ownRight) + ownLeft * ownRight,
+// and the voice is `voice` of it. Subtracted from both channels, it keeps a
+// channel's own part whole where the other channel holds the centre alone;
+// a gain per channel would take that part with the centre's share.
+VoiceWeights WeighVoice(double voice, double common, double left, double right) {
+    const double ownLeft = std::max(left - common, kOwnFloor * left);
+    const double ownRight = std::max(right - common, kOwnFloor * right);
+    const double det = common * (ownLeft + ownRight) + ownLeft * ownRight + kTiny;
+    return {voice * common * ownRight / det, voice * common * ownLeft / det};
+}
+
 double LowBandWeight(const VoiceMask& m, int k) {
     if (k <= m.lowFrom) return 0.0;
     if (k >= m.lowTo) return 1.0;
@@ -202,8 +224,6 @@ void MaskVoiceFrame(VoiceMask& m, double* re, double* im) {
     const double *lr = Part(m, s, kLeftRe), *li = Part(m, s, kLeftIm);
     const double *rr = Part(m, s, kRightRe), *ri = Part(m, s, kRightIm);
     const double* crossHere = PowerRow(m, s, kCross);
-    const double* leftHere = PowerRow(m, s, kLeftPower);
-    const double* rightHere = PowerRow(m, s, kRightPower);
     for (int k = 0; k < m.bins; ++k) m.reverb[k] *= m.reverbDecay;
     MaxNear(m.reverb.get(), m.bins, kReverbSpread, m.reverbNear.get());
     // Turns the right channel back by its lag as it is written out.
@@ -219,17 +239,22 @@ void MaskVoiceFrame(VoiceMask& m, double* re, double* im) {
         const double voice = std::max(m.comb[k], pure) * m.share[k] * LowBandWeight(m, k);
         const double equal = Equalness(coherence, match);
         const double common = std::max(0.0, cross) * equal;
-        double gainLeft = 1.0 - voice * std::min(1.0, common / (left + kTiny));
-        double gainRight = 1.0 - voice * std::min(1.0, common / (right + kTiny));
+        const VoiceWeights w = WeighVoice(voice, common, left, right);
+        const double voiceRe = w.fromLeft * lr[k] + w.fromRight * rr[k];
+        const double voiceIm = w.fromLeft * li[k] + w.fromRight * ri[k];
+        double Lr = lr[k] - voiceRe, Li = li[k] - voiceIm;
+        double alignedRe = rr[k] - voiceRe, alignedIm = ri[k] - voiceIm;
         if (k > m.lowFrom) {
-            gainLeft *= ReverbGain(m, k, gainLeft * gainLeft * leftHere[k]);
-            gainRight *= ReverbGain(m, k, gainRight * gainRight * rightHere[k]);
+            const double gainLeft = ReverbGain(m, k, Lr * Lr + Li * Li);
+            const double gainRight =
+                ReverbGain(m, k, alignedRe * alignedRe + alignedIm * alignedIm);
+            Lr *= gainLeft, Li *= gainLeft;
+            alignedRe *= gainRight, alignedIm *= gainRight;
         }
         const double dry = voice * std::max(0.0, crossHere[k]) * equal;
         m.harmonic[k] = dry;
-        const double Lr = gainLeft * lr[k], Li = gainLeft * li[k];
-        const double Rr = gainRight * (rr[k] * turnRe - ri[k] * turnIm);
-        const double Ri = gainRight * (rr[k] * turnIm + ri[k] * turnRe);
+        const double Rr = alignedRe * turnRe - alignedIm * turnIm;
+        const double Ri = alignedRe * turnIm + alignedIm * turnRe;
         const double nextRe = turnRe * backRe - turnIm * backIm;
         turnIm = turnRe * backIm + turnIm * backRe;
         turnRe = nextRe;

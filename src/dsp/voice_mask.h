@@ -16,10 +16,12 @@
 //    it (voice_pitch.h), and above 200 Hz also wherever the channels are
 //    coherent at equal levels (consonants, harmonics of a gliding pitch);
 //    never in the low band where the bass lives;
-//  - each channel keeps 1 - voice * (centre power / its power), both sums
-//    taken over neighbouring bins and frames against musical noise, the
-//    centre power discounted where the channels are coherent at unequal
-//    levels (one instrument panned part way, no centre at all);
+//  - the voice is taken off both channels as estimated from both: the
+//    least-squares estimate of the centre from L and R (voice_mask.cpp),
+//    from the powers and the channels' product summed over neighbouring
+//    bins and frames against musical noise, the centre power discounted
+//    where the channels are coherent at unequal levels (one instrument
+//    panned part way, no centre at all);
 //  - the voice's reverb: a memory of the voice's power per bin, decaying as
 //    a room does, is taken off the rest by spectral subtraction.
 #pragma once
