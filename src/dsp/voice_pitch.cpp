@@ -10,7 +10,11 @@ namespace {
 constexpr double kStep = 1.0145453349375237;  // a quarter semitone, 2^(1/48)
 constexpr double kSalienceTopHz = 4000.0;     // harmonics the salience looks at
 constexpr double kVoicedRatio = 1.5;          // salience over the band's mean level
-constexpr int kLobe = 2;                      // half width of a Hann main lobe, bins
+// Bins each side of a harmonic's peak taken with it: the core of the Hann
+// main lobe. The lobe's skirts also hold what sounds with the voice there
+// (a bass partial, a chord tone), and the centre's own estimate over
+// neighbouring bins takes the voice's share of them.
+constexpr int kPeakReach = 1;
 constexpr int kHarmonics = 8;                 // harmonics the salience sums
 // A pitch below kBassRangeTopHz may be a centred bass's: it is the voice's
 // only with at least kRichHarmonics of its harmonics above kPresentRatio
@@ -74,8 +78,8 @@ void MarkHarmonics(const double* magnitude, int bins, double binHz, double f0, d
             if (magnitude[k] > magnitude[peak < bins ? peak : bins - 1]) peak = k;
         }
         if (peak >= bins) break;
-        const int spread = kLobe + static_cast<int>(0.006 * expected);
-        for (int k = std::max(0, peak - spread); k <= std::min(bins - 1, peak + spread); ++k) {
+        for (int k = std::max(0, peak - kPeakReach); k <= std::min(bins - 1, peak + kPeakReach);
+             ++k) {
             comb[k] = 1.0;
         }
     }

@@ -23,7 +23,7 @@ constexpr double kVoiceHighestHz = 1000.0;
 double TrackVoicePitch(const double* magnitude, int bins, double binHz, double* compressed);
 
 // Sets comb[k] to 1 on the peaks of the harmonics of f0 below `topHz` (each
-// searched near h*f0, and its main lobe), 0 elsewhere.
+// searched near h*f0, and the bins either side of it), 0 elsewhere.
 void MarkHarmonics(const double* magnitude, int bins, double binHz, double f0, double topHz,
                    double* comb);
 
