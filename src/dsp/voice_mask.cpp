@@ -12,7 +12,7 @@
 namespace lomvex {
 namespace {
 
-constexpr int kWide = 2;             // bins each side of the centre's local maximum
+constexpr int kWide = 4;             // bins each side of the centre's local maximum
 constexpr int kAcross = 8;           // bins each side of the median across frequency
 constexpr double kLowFromHz = 90.0;  // the bass band ends here ...
 constexpr double kLowToHz = 140.0;   // ... and the voice is taken in full from here

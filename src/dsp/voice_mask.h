@@ -6,8 +6,9 @@
 //  - centre: sqrt(max(0, Re(L conj R))), the magnitude of what both channels
 //    hold in common (uncorrelated side parts add nothing to it on average);
 //  - harmonic share of the centre: H / (H + P), H the median across the
-//    frames around it (of the centre's local maximum over a few bins, so a
-//    voice's vibrato stays harmonic) and P the median across nearby bins:
+//    frames around it (of the centre's local maximum over some 50 Hz, so a
+//    sung vibrato and a spoken voice's glides stay harmonic) and P the
+//    median across nearby bins:
 //    kick and snare spread across frequency and go. The ratio of the
 //    magnitudes, not of their squares: a bin that is partly both (a spoken
 //    voice's noisy partials, a chord over a drum) is taken in part, where
