@@ -242,25 +242,25 @@ void MaskVoiceFrame(VoiceMask& m, double* re, double* im) {
         const VoiceWeights w = WeighVoice(voice, common, left, right);
         const double voiceRe = w.fromLeft * lr[k] + w.fromRight * rr[k];
         const double voiceIm = w.fromLeft * li[k] + w.fromRight * ri[k];
-        double Lr = lr[k] - voiceRe, Li = li[k] - voiceIm;
+        double leftRe = lr[k] - voiceRe, leftIm = li[k] - voiceIm;
         double alignedRe = rr[k] - voiceRe, alignedIm = ri[k] - voiceIm;
         if (k > m.lowFrom) {
-            const double gainLeft = ReverbGain(m, k, Lr * Lr + Li * Li);
+            const double gainLeft = ReverbGain(m, k, leftRe * leftRe + leftIm * leftIm);
             const double gainRight =
                 ReverbGain(m, k, alignedRe * alignedRe + alignedIm * alignedIm);
-            Lr *= gainLeft, Li *= gainLeft;
+            leftRe *= gainLeft, leftIm *= gainLeft;
             alignedRe *= gainRight, alignedIm *= gainRight;
         }
         const double dry = voice * std::max(0.0, crossHere[k]) * equal;
         m.harmonic[k] = dry;
-        const double Rr = alignedRe * turnRe - alignedIm * turnIm;
-        const double Ri = alignedRe * turnIm + alignedIm * turnRe;
+        const double rightRe = alignedRe * turnRe - alignedIm * turnIm;
+        const double rightIm = alignedRe * turnIm + alignedIm * turnRe;
         const double nextRe = turnRe * backRe - turnIm * backIm;
         turnIm = turnRe * backIm + turnIm * backRe;
         turnRe = nextRe;
-        re[k] = Lr - Ri, im[k] = Li + Rr;
+        re[k] = leftRe - rightIm, im[k] = leftIm + rightRe;
         if (k > 0 && k < m.n / 2) {
-            re[m.n - k] = Lr + Ri, im[m.n - k] = Rr - Li;
+            re[m.n - k] = leftRe + rightIm, im[m.n - k] = rightRe - leftIm;
         }
     }
     for (int k = 0; k < m.bins; ++k) m.reverb[k] = std::max(m.reverb[k], m.harmonic[k]);
